@@ -1,0 +1,66 @@
+// The two files beside the program: ORLOPREF.CFG (settings) and ORL_USER.DAT (custom quantities).
+// Plain C++; the directory is passed in. Functions report outcomes and show nothing.
+#pragma once
+
+#include "core/mOrlo.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace store {
+
+// The settings the configuration file keeps, with their defaults.
+struct Settings
+{
+    std::int16_t pnFrmConvTop = 1350;
+    std::int16_t pnFrmConvLeft = 840;
+    std::int16_t pnFrmConstTop = 1650;
+    std::int16_t pnFrmConstLeft = 2500;
+    std::int16_t pnSelUnitGrp = 0;
+    std::int16_t pnSelUnitItem = 0;
+    std::int16_t pnShowTop = 0;
+    std::int16_t pnFigure = 6;
+    std::int16_t pnFormFlag = 0;
+    std::string psBtnFaceColor = "-1";
+    std::string psBtnTextColor = "-1";
+    std::string psBtnTextColor1 = "-1";
+    std::string psBtnTextColor2 = "-1";
+    std::string psBtnTextColor3 = "-1";
+    bool operator==(const Settings &) const = default;
+};
+
+inline constexpr std::string_view kCfgFileName = "ORLOPREF.CFG";
+inline constexpr std::string_view kDatFileName = "ORL_USER.DAT";
+
+enum class CfgReadResult { Loaded, Defaults };
+enum class DatReadResult { Loaded, OpenFailed };
+enum class SaveResult { Saved, Failed };
+
+// The text after the first "=", blanks trimmed; empty when there is no "=".
+std::string GetCfgValue(std::string_view line);
+
+// Reads dir/ORLOPREF.CFG into `s`; on any failure every setting gets its default and Defaults is returned.
+CfgReadResult CfgRead(const std::filesystem::path &dir, Settings &s);
+
+// Writes dir/ORLOPREF.CFG (10 figures written as 1, so `s.pnFigure` may change), atomically.
+SaveResult CfgSave(const std::filesystem::path &dir, Settings &s);
+
+// Reads dir/ORL_USER.DAT into the text tables; OpenFailed (tables untouched) when it cannot be opened.
+DatReadResult DatRead(const std::filesystem::path &dir, core::UserTables &t);
+
+// Writes the 220 records of dir/ORL_USER.DAT atomically.
+SaveResult DatSave(const std::filesystem::path &dir, const core::UserTables &t);
+
+// Whether a UTF-8 text can be stored in the files' Windows-1252 encoding without change.
+bool IsStorable(std::string_view utf8);
+
+// Windows-1252 bytes to UTF-8 and back (ToCp1252 only for storable texts).
+std::string FromCp1252(std::string_view bytes);
+std::string ToCp1252(std::string_view utf8);
+
+// The directory of the running executable, with a trailing "/".
+std::filesystem::path MyPath();
+
+} // namespace store
