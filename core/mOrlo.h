@@ -27,9 +27,9 @@ inline constexpr std::int16_t pnPrefixGrp = 28;
 inline constexpr std::int16_t pnNumSysGrp = 50;
 
 inline constexpr int kGroupSlots = 53; // groups 0..52; 52 is never filled
-inline constexpr int kUnitSlots = 41;  // units 0..40
+inline constexpr int kUnitSlots = 41; // units 0..40
 inline constexpr int kAffineRows = 21; // row 0 Temperature, rows 1..20 the custom groups
-inline constexpr int kUserSlots = 11;  // slots 0..9 used, 10 never
+inline constexpr int kUserSlots = 11; // slots 0..9 used, 10 never
 inline constexpr int kUserUnitsUsed = 10;
 inline constexpr int kWarpCount = 14;
 
@@ -79,6 +79,10 @@ std::optional<double> Val(std::string_view s);
 // Called when a checked text holds a comma; the window shows the decimal-separator message.
 using CommaNotice = std::function<void()>;
 
+// The decimal-separator message the window shows for a comma, as one line.
+inline constexpr std::string_view kCommaMessage =
+    "This application recognizes only a period (dot) as decimal separator.";
+
 // 0 = acceptable (also partly typed numbers), 1 = not a number.
 std::int16_t InvalidNumCheck(std::string_view s, const CommaNotice &onComma);
 
@@ -101,11 +105,11 @@ std::optional<std::string> NumberSystemConvert(std::int16_t f, std::int16_t t, s
 
 struct ConvertInput
 {
-    std::int16_t group = 0;     // pnSelUnitGrp
-    std::int16_t from = -1;     // lstConvFrom.ListIndex, -1 when nothing is selected
-    std::int16_t into = -1;     // lstConvInto.ListIndex
-    std::string_view text;      // txtInput.Text
-    std::int16_t pnFigure = 6;  // 4, 6, 8, 10, or 7 for Integer
+    std::int16_t group = 0; // pnSelUnitGrp
+    std::int16_t from = -1; // lstConvFrom.ListIndex, -1 when nothing is selected
+    std::int16_t into = -1; // lstConvInto.ListIndex
+    std::string_view text; // txtInput.Text
+    std::int16_t pnFigure = 6; // 4, 6, 8, 10, or 7 for Integer
     std::int16_t pnFormFlag = 0; // 0 Regular, anything else Scientific
     std::int16_t WarpIndex = 0;
 };
