@@ -64,6 +64,13 @@ public:
     // Flag 1 puts the window on top, 0 takes it off; any other flag does nothing. Position, size
     // and focus are kept.
     virtual void SetTopmost(QWidget *window, int flag) = 0;
+    // Whether the window keeps an entry in the desktop's task bar. Without one, a window that is
+    // hidden can only come back through the notification icon.
+    virtual void setTaskbarEntry(QWidget *window, bool shown)
+    {
+        (void)window;
+        (void)shown;
+    }
 };
 
 // Starting programs.

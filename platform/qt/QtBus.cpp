@@ -1,0 +1,195 @@
+#include "platform/qt/QtBus.h"
+
+#include "platform/qt/BusNames.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QObject>
+#include <QTimer>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+
+namespace platform::qt {
+
+namespace {
+
+// How often the bus is asked again while a calculator is still starting.
+constexpr int kPollMs = 20;
+
+int remainingMs(const QDeadlineTimer &deadline)
+{
+    return static_cast<int>(std::max<qint64>(1, deadline.remainingTime()));
+}
+
+QDBusMessage busDaemonCall(const QString &method, const QString &name)
+{
+    QDBusMessage msg = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+        QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"),
+        method);
+    msg << name;
+    return msg;
+}
+
+std::optional<QVariant> firstResult(const QDBusMessage &reply)
+{
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return std::nullopt;
+    return reply.arguments().constFirst();
+}
+
+// The unique connection name that owns `name` right now.
+std::optional<QString> ownerOf(const QDBusConnection &bus, const QString &name, int timeoutMs)
+{
+    const auto result =
+        firstResult(bus.call(busDaemonCall(QStringLiteral("GetNameOwner"), name), QDBus::Block, timeoutMs));
+    if (!result)
+        return std::nullopt;
+    return result->toString();
+}
+
+std::optional<std::int64_t> pidOf(const QDBusConnection &bus, const QString &connection, int timeoutMs)
+{
+    const auto result = firstResult(bus.call(
+        busDaemonCall(QStringLiteral("GetConnectionUnixProcessID"), connection), QDBus::Block, timeoutMs));
+    if (!result)
+        return std::nullopt;
+    bool ok = false;
+    const qulonglong pid = result->toULongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    return static_cast<std::int64_t>(pid);
+}
+
+bool processGone(std::int64_t pid)
+{
+    return ::kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH;
+}
+
+// Lets timers and painting go on while waiting, but no clicks or keys: the command that waits
+// must not be started again from inside itself.
+void pause(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace
+
+bool QtCalculatorLink::open(std::int64_t pid, std::chrono::milliseconds timeout)
+{
+    close();
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || pid <= 0)
+        return false;
+    const QDeadlineTimer deadline(timeout);
+    for (;;) {
+        if (const auto owner = ownerOf(bus, bus::calculatorService(), remainingMs(deadline))) {
+            if (pidOf(bus, *owner, remainingMs(deadline)) == pid) {
+                m_peer = *owner;
+                return true;
+            }
+        }
+        if (deadline.hasExpired() || processGone(pid))
+            return false;
+        pause(std::min(kPollMs, remainingMs(deadline)));
+    }
+}
+
+bool QtCalculatorLink::poke(const QString &item, const QString &text)
+{
+    if (m_peer.isEmpty())
+        return false;
+    // Addressed to the unique name, so the text reaches the calculator that open() found even
+    // if a newer one has taken the well-known name since.
+    QDBusMessage msg = QDBusMessage::createMethodCall(
+        m_peer, bus::calculatorPath(), bus::calculatorInterface(), bus::pokeMethod());
+    msg << item << text;
+    const auto result = firstResult(
+        QDBusConnection::sessionBus().call(msg, QDBus::Block, static_cast<int>(kPokeTimeout.count())));
+    return result && result->toBool();
+}
+
+void QtCalculatorLink::close()
+{
+    m_peer.clear();
+}
+
+namespace {
+
+// The object a later start of the converter calls.
+class ActivateTarget : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.orlo.Converter")
+
+public:
+    explicit ActivateTarget(std::function<void()> onActivate)
+        : m_onActivate(std::move(onActivate))
+    { }
+
+public slots:
+    Q_SCRIPTABLE void Activate()
+    {
+        // Answer the caller first; showing the window can take a while.
+        QTimer::singleShot(0, this, [this] {
+            if (m_onActivate)
+                m_onActivate();
+        });
+    }
+
+private:
+    std::function<void()> m_onActivate;
+};
+
+} // namespace
+
+QtSingleInstance::QtSingleInstance() = default;
+
+QtSingleInstance::~QtSingleInstance()
+{
+    if (!m_target)
+        return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (m_ownsName)
+        bus.unregisterService(bus::converterService());
+    bus.unregisterObject(bus::converterPath());
+}
+
+bool QtSingleInstance::activateRunning()
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    const int timeoutMs = static_cast<int>(kActivateTimeout.count());
+    const auto owner = ownerOf(bus, bus::converterService(), timeoutMs);
+    if (!owner || *owner == bus.baseService())
+        return false;
+    QDBusMessage msg = QDBusMessage::createMethodCall(
+        *owner, bus::converterPath(), bus::converterInterface(), bus::activateMethod());
+    return bus.call(msg, QDBus::Block, timeoutMs).type() == QDBusMessage::ReplyMessage;
+}
+
+void QtSingleInstance::listen(std::function<void()> onActivate)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || m_target)
+        return;
+    m_target = std::make_unique<ActivateTarget>(std::move(onActivate));
+    if (!bus.registerObject(bus::converterPath(), m_target.get(), QDBusConnection::ExportScriptableSlots)) {
+        m_target.reset();
+        return;
+    }
+    m_ownsName = bus.registerService(bus::converterService());
+}
+
+} // namespace platform::qt
+
+#include "QtBus.moc"

@@ -1,0 +1,34 @@
+// The Qt implementations of every desktop service, owned together.
+#pragma once
+
+#include "platform/qt/QtBus.h"
+#include "platform/qt/QtHelpViewer.h"
+#include "platform/qt/QtServices.h"
+
+namespace platform::qt {
+
+// Create after the QApplication and destroy before it.
+class QtPlatform
+{
+public:
+    QtPlatform() = default;
+    QtPlatform(const QtPlatform &) = delete;
+    QtPlatform &operator=(const QtPlatform &) = delete;
+
+    Platform platform()
+    {
+        return { messages, clipboard, help, tray, order, process, calculator, instance, screen };
+    }
+
+    QtMessageBoxes messages;
+    QtClipboard clipboard;
+    QtHelpViewer help;
+    QtTrayIcon tray;
+    QtWindowOrder order;
+    QtProcessStarter process;
+    QtCalculatorLink calculator;
+    QtSingleInstance instance;
+    QtScreen screen;
+};
+
+} // namespace platform::qt
