@@ -1,34 +1,96 @@
-// Placeholder bodies until the secondary windows arrive; the main window can already call them.
 #include "Dialogs.h"
 
-#include <QWidget>
+#include "frmConstants.h"
+#include "frmEquiv.h"
+#include "frmInfo.h"
+#include "frmUser.h"
+
+#include <QAction>
 
 namespace ui {
 
-class frmConstants : public QWidget
+namespace {
+
+bool IsBlank(const std::string &s)
 {
-};
-class frmEquiv : public QWidget
+    return s.find_first_not_of(' ') == std::string::npos;
+}
+
+void BringForward(QWidget *w)
 {
-};
-class frmUser : public QWidget
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+} // namespace
+
+void UpdateCustomMenu(const core::UserTables &user, const QList<QAction *> &mnuUserArray, QAction *mnuUser)
 {
-};
-class frmInfo : public QWidget
-{
-};
+    bool anyNamed = false;
+    for (qsizetype g = 0; g < mnuUserArray.size() && g < core::pnUserGrpCount; ++g) {
+        const std::string &name = user.UserGrpName[static_cast<std::size_t>(g)];
+        QAction *item = mnuUserArray[g];
+        if (!IsBlank(name)) {
+            anyNamed = true;
+            item->setVisible(true);
+            item->setText(QString::fromStdString(name));
+        } else if (g > 0) {
+            item->setVisible(false);
+        }
+    }
+    if (mnuUser)
+        mnuUser->setEnabled(anyNamed);
+}
 
 Dialogs::Dialogs(DialogContext ctx)
     : m_ctx(std::move(ctx))
-{
-}
+{ }
 
 Dialogs::~Dialogs() = default;
 
-void Dialogs::showConstants() { }
-void Dialogs::showEquiv() { }
-void Dialogs::showUser() { }
-void Dialogs::showAbout() { }
-void Dialogs::captureConstantsPosition() { }
+void Dialogs::showConstants()
+{
+    m_ctx.onTop.mainOpensSecondary();
+    if (!m_constants)
+        m_constants = std::make_unique<frmConstants>(m_ctx);
+    if (!m_ctx.onTop.isOpen(Secondary::Constants))
+        m_constants->Form_Load();
+    BringForward(m_constants.get());
+}
+
+void Dialogs::showEquiv()
+{
+    m_ctx.onTop.mainOpensSecondary();
+    if (!m_equiv)
+        m_equiv = std::make_unique<frmEquiv>(m_ctx);
+    if (!m_ctx.onTop.isOpen(Secondary::Equiv))
+        m_equiv->Form_Load();
+    BringForward(m_equiv.get());
+}
+
+void Dialogs::showUser()
+{
+    m_ctx.onTop.mainOpensSecondary();
+    if (!m_user)
+        m_user = std::make_unique<frmUser>(m_ctx);
+    m_user->Form_Load();
+    m_user->exec();
+}
+
+void Dialogs::showAbout()
+{
+    m_ctx.onTop.mainOpensSecondary();
+    if (!m_info)
+        m_info = std::make_unique<frmInfo>(m_ctx);
+    m_info->Form_Load();
+    m_info->exec();
+}
+
+void Dialogs::captureConstantsPosition()
+{
+    if (m_constants && m_ctx.onTop.isOpen(Secondary::Constants))
+        m_constants->capturePosition();
+}
 
 } // namespace ui

@@ -6,12 +6,14 @@
 #include "platform/Platform.h"
 #include "store/Store.h"
 
+#include <QList>
 #include <QString>
 
 #include <filesystem>
 #include <functional>
 #include <memory>
 
+class QAction;
 class QWidget;
 
 namespace ui {
@@ -19,19 +21,25 @@ namespace ui {
 struct DialogContext
 {
     platform::Platform &platform;
-    store::Settings &settings;  // pnShowTop, pnFormFlag, pnFrmConstLeft/Top
+    store::Settings &settings; // pnShowTop, pnFormFlag, pnFrmConstLeft/Top
     core::Catalogue &catalogue; // the editor rebuilds the custom groups
-    core::UserTables &user;     // the custom quantity tables
+    core::UserTables &user; // the custom quantity tables
     OnTop &onTop;
     std::filesystem::path dataDir; // where ORLOPREF.CFG and ORL_USER.DAT live
-    QString helpFile;              // full path of Orlohelp.hlp
+    QString helpFile; // full path of Orlohelp.hlp
     std::int16_t Tppx = 15;
     std::int16_t Tppy = 15;
-    // After the editor's OK: refresh the Custom Quantities menu and make the next group command refill the lists.
+    // After the editor's OK: refresh the Custom Quantities menu and make the next group command refill the
+    // lists.
     std::function<void()> customGroupsChanged;
     // A failed save: the main window parks itself, shows "Failed to save file as '<name>'." and comes back.
     std::function<void(const QString &fileName)> reportSaveFailure;
 };
+
+// Brings the Custom Quantities menu in line with the tables after the editor's OK: a named group's
+// item shows and carries its name; an unnamed group's item hides, except item 0, which stays with
+// its last caption so the submenu never ends up empty. `mnuUser` is enabled while any group is named.
+void UpdateCustomMenu(const core::UserTables &user, const QList<QAction *> &mnuUserArray, QAction *mnuUser);
 
 class frmConstants;
 class frmEquiv;
@@ -48,9 +56,9 @@ public:
     Dialogs &operator=(const Dialogs &) = delete;
 
     void showConstants(); // modeless; brought forward when already open
-    void showEquiv();     // modeless; brought forward when already open
-    void showUser();      // modal
-    void showAbout();     // modal
+    void showEquiv(); // modeless; brought forward when already open
+    void showUser(); // modal
+    void showAbout(); // modal
 
     // Captures the constants window's position into the settings when it is open (before saving at exit).
     void captureConstantsPosition();

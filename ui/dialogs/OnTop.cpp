@@ -7,8 +7,7 @@ namespace ui {
 OnTop::OnTop(platform::WindowOrder &order, const std::int16_t &pnShowTop)
     : m_order(order)
     , m_showTop(pnShowTop)
-{
-}
+{ }
 
 std::int16_t &OnTop::flagRef(Secondary which)
 {
@@ -27,7 +26,17 @@ std::int16_t &OnTop::flagRef(Secondary which)
 
 std::int16_t OnTop::flag(Secondary which) const
 {
-    return const_cast<OnTop *>(this)->flagRef(which);
+    switch (which) {
+    case Secondary::Constants:
+        return pnFrmConstOpen;
+    case Secondary::Equiv:
+        return pnFrmEquivOpen;
+    case Secondary::User:
+        return pnFrmUserOpen;
+    case Secondary::Info:
+        break;
+    }
+    return pnFrmInfoOpen;
 }
 
 QWidget *OnTop::window(Secondary which) const
@@ -124,7 +133,7 @@ void OnTop::showFromTray()
     m_order.SetTopmost(m_main, 1);
     if (m_showTop == 0)
         m_order.SetTopmost(m_main, 0);
-    for (Secondary which : {Secondary::Equiv, Secondary::Constants}) {
+    for (Secondary which : { Secondary::Equiv, Secondary::Constants }) {
         QWidget *w = window(which);
         if (!isOpen(which) || !w)
             continue;

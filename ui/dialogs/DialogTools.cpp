@@ -1,0 +1,145 @@
+#include "DialogTools.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPalette>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace ui {
+
+namespace {
+
+double PerPixel(std::int16_t tpp)
+{
+    return tpp > 0 ? tpp : 15;
+}
+
+} // namespace
+
+QFont DialogFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    return font;
+}
+
+int ToPixels(double twips, std::int16_t tpp)
+{
+    return static_cast<int>(std::nearbyint(twips / PerPixel(tpp)));
+}
+
+std::int16_t ToTwips(int pixels, std::int16_t tpp)
+{
+    const double twips = std::nearbyint(static_cast<double>(pixels) * PerPixel(tpp));
+    constexpr double lo = std::numeric_limits<std::int16_t>::min();
+    constexpr double hi = std::numeric_limits<std::int16_t>::max();
+    return static_cast<std::int16_t>(std::clamp(twips, lo, hi));
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    // Halved towards zero, so a window larger than the screen starts a little above and left of it.
+    const int left = (area.width() - window->width()) / 2;
+    const int top = (area.height() - window->height()) / 2;
+    window->move(area.x() + left, area.y() + top);
+}
+
+void SetBase(QWidget *w, const QColor &c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, c);
+    w->setPalette(p);
+}
+
+QColor Base(const QWidget *w)
+{
+    return w->palette().color(QPalette::Base);
+}
+
+void ColourAsButtons(QListWidget *list)
+{
+    QPalette p = list->palette();
+    for (auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled }) {
+        p.setColor(group, QPalette::Base, p.color(group, QPalette::Button));
+        p.setColor(group, QPalette::Text, p.color(group, QPalette::ButtonText));
+    }
+    list->setPalette(p);
+}
+
+int SelectedRow(const QListWidget *list)
+{
+    const QList<QListWidgetItem *> items = list->selectedItems();
+    return items.isEmpty() ? -1 : list->row(items.first());
+}
+
+QString SelectedText(const QListWidget *list)
+{
+    const QList<QListWidgetItem *> items = list->selectedItems();
+    return items.isEmpty() ? QString() : items.first()->text();
+}
+
+int NeededListWidth(const QListWidget *list, const QStringList &texts)
+{
+    const QFontMetrics fm(list->font());
+    int widest = 0;
+    for (const QString &text : texts)
+        widest = std::max(widest, fm.horizontalAdvance(text));
+    // The item delegate keeps a focus-frame margin plus one pixel on either side of the text.
+    const int padding = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    return widest + padding + 2 * list->frameWidth() + 2;
+}
+
+int RowHeight(QListWidget *list)
+{
+    const int lineH = QFontMetrics(list->font()).height();
+    if (list->count() > 0)
+        return std::max(lineH, list->sizeHintForRow(0));
+    // Measured on an empty item, the way an empty list's first line would be.
+    list->addItem(QString());
+    const int rowH = list->sizeHintForRow(0);
+    delete list->takeItem(0);
+    return std::max(lineH, rowH);
+}
+
+SyncedColumns::SyncedColumns(QList<QListWidget *> columns)
+    : m_columns(std::move(columns))
+{
+    // Selection, not the current row: a list that merely gains focus gets a current row but no
+    // selection, and must not drag the other columns along.
+    for (QListWidget *column : m_columns)
+        QObject::connect(
+            column, &QListWidget::itemSelectionChanged, column, [this, column] { follow(column); });
+}
+
+void SyncedColumns::follow(QListWidget *leader)
+{
+    const int row = SelectedRow(leader);
+    for (QListWidget *other : m_columns) {
+        if (other == leader)
+            continue;
+        const QSignalBlocker hold(other);
+        if (row < 0)
+            other->clearSelection();
+        else
+            other->setCurrentRow(row);
+        ++m_follows;
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,64 @@
+// Small pieces the four secondary windows share: their font, twips and pixels, centring, list columns.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+class QListWidget;
+class QWidget;
+
+namespace ui {
+
+// The windows' own font: the desktop's sans-serif at 8.25 pt, regular.
+QFont DialogFont();
+
+// Twips to pixels, halves to the even neighbour; a zero or negative `tpp` counts as 15.
+int ToPixels(double twips, std::int16_t tpp);
+// Pixels to twips, clamped to what a signed 16-bit setting can hold.
+std::int16_t ToTwips(int pixels, std::int16_t tpp);
+
+// Moves a window so that its current size sits in the middle of the primary screen.
+void CentreOnScreen(QWidget *window);
+
+// The background of a text box or list.
+void SetBase(QWidget *w, const QColor &c);
+QColor Base(const QWidget *w);
+
+// Lists that read as part of the dialog: button-face background, button text.
+void ColourAsButtons(QListWidget *list);
+
+// The selected row of a single-selection list, -1 when none; and its text, empty when none.
+int SelectedRow(const QListWidget *list);
+QString SelectedText(const QListWidget *list);
+
+// The width a list needs to show the widest of `texts` unclipped: text, item padding and frame.
+int NeededListWidth(const QListWidget *list, const QStringList &texts);
+// The height of one row of a list: the font's line height, or more where the style pads items.
+int RowHeight(QListWidget *list);
+
+// Keeps the selection of several list columns on the same row. Selecting in one column selects the
+// same row in the others in a single pass: their own notifications are held back meanwhile, so the
+// chain never comes round again.
+class SyncedColumns
+{
+public:
+    explicit SyncedColumns(QList<QListWidget *> columns);
+    SyncedColumns(const SyncedColumns &) = delete;
+    SyncedColumns &operator=(const SyncedColumns &) = delete;
+
+    // How many times a column followed another; lets a test see that one pass is all it takes.
+    int follows() const { return m_follows; }
+
+private:
+    void follow(QListWidget *leader);
+
+    QList<QListWidget *> m_columns;
+    int m_follows = 0;
+};
+
+} // namespace ui

@@ -1,0 +1,325 @@
+#include "frmConstants.h"
+
+#include "FrameHeight.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+// Design widths in twips; the lists grow where the desktop font needs more room.
+constexpr int kLabel1Width = 2292;
+constexpr int kLabel3Width = 1092;
+constexpr int kLabel4Width = 1692;
+constexpr int kList1Width = 2655;
+constexpr int kList3Width = 1230;
+constexpr int kList4Width = 1845;
+constexpr int kButtonWidth = 990;
+constexpr int kButtonHeight = 315;
+constexpr int kLinesShown = 15; // room for the 14 lines of the first page
+constexpr int kFirstPageRows = 12;
+constexpr int kGroupOf = 4; // a blank line after every four constants
+// The window manager draws the borders outside the widget; the width rule counted 3 pixels for each.
+constexpr int kBorderPx = 3;
+
+QStringList Column(QString frmConstants::Constant::*field)
+{
+    QStringList texts;
+    for (const auto &row : frmConstants::table())
+        texts << row.*field;
+    return texts;
+}
+
+} // namespace
+
+const std::array<frmConstants::Constant, 23> &frmConstants::table()
+{
+    // Values are texts with blanks between digit groups; Copy squeezes the blanks out.
+    static const std::array<Constant, 23> sConst { {
+        { QStringLiteral("Avogadro constant"),
+            QString(),
+            QStringLiteral("1/mol"),
+            QStringLiteral("6.022 136 7 E+23") },
+        { QStringLiteral("Bohr radius"),
+            QStringLiteral("a0"),
+            QStringLiteral("m"),
+            QStringLiteral("5.291 772 49 E-11") },
+        { QStringLiteral("Boltzmann constant"),
+            QStringLiteral("k"),
+            QStringLiteral("J/K"),
+            QStringLiteral("1.380 658 E-23") },
+        { QStringLiteral("Faraday constant"),
+            QStringLiteral("F"),
+            QStringLiteral("C/mol"),
+            QStringLiteral("9.648 530 9 E+04") },
+        { QStringLiteral("Josephson f-v quotient"),
+            QStringLiteral("2e/h"),
+            QStringLiteral("Hz/V"),
+            QStringLiteral("4.835 976 7 E+14") },
+        { QStringLiteral("Planck constant"),
+            QStringLiteral("h"),
+            QStringLiteral("J/Hz"),
+            QStringLiteral("6.626 075 5E -34") },
+        { QStringLiteral("Rydberg constant"),
+            QStringLiteral("R"),
+            QStringLiteral("1/m"),
+            QStringLiteral("1.097 373 153 4 E+07") },
+        { QStringLiteral("Stefan-Boltzmann constant"),
+            QStringLiteral("s"),
+            QStringLiteral("W/(m²-K^4)"),
+            QStringLiteral("5.670 51 E-08") },
+        { QStringLiteral("Molar gas constant"),
+            QStringLiteral("R"),
+            QStringLiteral("J/(mol-K)"),
+            QStringLiteral("8.314 51") },
+        { QStringLiteral("Atomic mass unit"),
+            QStringLiteral("u"),
+            QStringLiteral("kg"),
+            QStringLiteral("1.660 540 2 E-27") },
+        { QStringLiteral("Speed of light in vacuum"),
+            QStringLiteral("c"),
+            QStringLiteral("m/s"),
+            QStringLiteral("2.997 924 58 E+08") },
+        { QStringLiteral("Neutron mass"),
+            QStringLiteral("mn"),
+            QStringLiteral("kg"),
+            QStringLiteral("1.674 928 6 E-27") },
+        { QStringLiteral("Electron Mass"),
+            QStringLiteral("me"),
+            QStringLiteral("kg"),
+            QStringLiteral("9.109 389 7 E-31") },
+        { QStringLiteral("Electron magnetic moment"),
+            QStringLiteral("m"),
+            QStringLiteral("J/T"),
+            QStringLiteral("9.284 770 1 E-24") },
+        { QStringLiteral("Elementary charge"),
+            QStringLiteral("e"),
+            QStringLiteral("C"),
+            QStringLiteral("1.602 177 33 E-19") },
+        { QStringLiteral("Electron specific charge"),
+            QStringLiteral("e/m"),
+            QStringLiteral("C/kg"),
+            QStringLiteral("-1.758 819 62 E+11") },
+        { QStringLiteral("Newtonian const. of gravity"),
+            QStringLiteral("G"),
+            QStringLiteral("m³/(s²-kg)"),
+            QStringLiteral("6.672 59 E-11") },
+        // The fine-structure constant has no unit; its unit text is one blank.
+        { QStringLiteral("Fine structure constant"),
+            QStringLiteral("a"),
+            QStringLiteral(" "),
+            QStringLiteral("7.297 353 08 E-03") },
+        { QStringLiteral("First radiation constant"),
+            QStringLiteral("c1"),
+            QStringLiteral("W-m²"),
+            QStringLiteral("3.741 774 9 E-16") },
+        { QStringLiteral("Second radiation constant"),
+            QStringLiteral("c2"),
+            QStringLiteral("m-K"),
+            QStringLiteral("1.438 769 E-02") },
+        { QStringLiteral("Molar volume (ideal gas)"),
+            QStringLiteral("V0"),
+            QStringLiteral("m³/mol"),
+            QStringLiteral("2.241 41 E-02") },
+        { QStringLiteral("Proton mass"),
+            QStringLiteral("mp"),
+            QStringLiteral("kg"),
+            QStringLiteral("1.672 623 1 E-27") },
+        { QStringLiteral("Proton gyromagnetic ratio"),
+            QStringLiteral("g"),
+            QStringLiteral("Hz/T"),
+            QStringLiteral("2.675 221 28 E+08") },
+    } };
+    return sConst;
+}
+
+frmConstants::frmConstants(DialogContext &ctx)
+    : m_ctx(ctx)
+{
+    setWindowTitle(QStringLiteral(" Physical Constants"));
+    setFont(DialogFont());
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    auto caption = [this](const QString &text) {
+        auto *label = new QLabel(text, this);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        return label;
+    };
+    Label1 = caption(QStringLiteral("Quantity"));
+    Label2 = caption(QStringLiteral("Symbol"));
+    Label3 = caption(QStringLiteral("Unit"));
+    Label4 = caption(QStringLiteral("Value"));
+    Label2->hide();
+
+    auto column = [this] {
+        auto *list = new QListWidget(this);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setTextElideMode(Qt::ElideNone);
+        ColourAsButtons(list);
+        return list;
+    };
+    List1 = column();
+    List2 = column();
+    List3 = column();
+    List4 = column();
+    List2->hide();
+
+    cmdCopy = new QPushButton(QStringLiteral("Copy"), this);
+    cmdCancel = new QPushButton(QStringLiteral("Close"), this);
+    cmdHelp = new QPushButton(QStringLiteral("Help"), this);
+    cmdNext = new QPushButton(QStringLiteral("Next"), this);
+    cmdNext->setDefault(true);
+
+    setTabOrder(cmdNext, List1);
+    setTabOrder(List1, List3);
+    setTabOrder(List3, List4);
+    setTabOrder(List4, cmdCopy);
+    setTabOrder(cmdCopy, cmdCancel);
+    setTabOrder(cmdCancel, cmdHelp);
+
+    m_sync = std::make_unique<SyncedColumns>(QList<QListWidget *> { List1, List3, List4 });
+
+    connect(cmdNext, &QPushButton::clicked, this, &frmConstants::cmdNext_Click);
+    connect(cmdCopy, &QPushButton::clicked, this, &frmConstants::cmdCopy_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmConstants::cmdHelp_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmConstants::cmdCancel_Click);
+}
+
+frmConstants::~frmConstants() = default;
+
+void frmConstants::Form_Load()
+{
+    m_ctx.onTop.loaded(Secondary::Constants, this);
+    m_loaded = true;
+    nPage = -1;
+    move(ToPixels(m_ctx.settings.pnFrmConstLeft, m_ctx.Tppx),
+        ToPixels(m_ctx.settings.pnFrmConstTop, m_ctx.Tppy));
+    layOut();
+    fillPage();
+    cmdNext->setFocus();
+}
+
+void frmConstants::layOut()
+{
+    const int lineH = RowHeight(List1);
+    const int listH = kLinesShown * lineH + 2 * List1->frameWidth();
+    const int labelH = Label1->sizeHint().height();
+    const int labelTop = 3;
+
+    auto width = [this](QListWidget *list, int designTwips, QString Constant::*field) {
+        return std::max(ToPixels(designTwips, m_ctx.Tppx), NeededListWidth(list, Column(field)));
+    };
+    List1->resize(width(List1, kList1Width, &Constant::quantity), listH);
+    List3->resize(width(List3, kList3Width, &Constant::unit), listH);
+    List4->resize(width(List4, kList4Width, &Constant::value), listH);
+
+    // Neighbouring columns share one border pixel.
+    const int listTop = labelTop + labelH - 2;
+    List1->move(10, listTop);
+    List3->move(List1->x() + List1->width() - 1, listTop);
+    List4->move(List3->x() + List3->width() - 1, listTop);
+
+    auto centreOver = [this, labelTop, labelH](QLabel *label, int designTwips, const QListWidget *list) {
+        label->resize(std::min(ToPixels(designTwips, m_ctx.Tppx), list->width()), labelH);
+        label->move(list->x() + (list->width() - label->width()) / 2, labelTop);
+    };
+    centreOver(Label1, kLabel1Width, List1);
+    centreOver(Label3, kLabel3Width, List3);
+    centreOver(Label4, kLabel4Width, List4);
+
+    const int buttonW = ToPixels(kButtonWidth, m_ctx.Tppx);
+    const int buttonH = ToPixels(kButtonHeight, m_ctx.Tppy);
+    const int buttonTop = listTop + listH + 12;
+    const int right = List4->x() + List4->width();
+    int left = right - buttonW;
+    for (QPushButton *button : { cmdNext, cmdHelp, cmdCancel, cmdCopy }) {
+        button->setGeometry(left, buttonTop, buttonW, buttonH);
+        left -= buttonW + 8;
+    }
+
+    const int clientW = right + 16 - 2 * kBorderPx;
+    const int clientH = FrameHeight(this) + labelTop + labelH + listH + buttonH + 21;
+    setFixedSize(clientW, clientH);
+}
+
+void frmConstants::fillPage()
+{
+    const QSignalBlocker hold1(List1), hold2(List2), hold3(List3), hold4(List4);
+    for (QListWidget *list : { List1, List2, List3, List4 })
+        list->clear();
+    const bool first = nPage == -1;
+    cmdNext->setText(first ? QStringLiteral("Next") : QStringLiteral("Back"));
+    const std::size_t from = first ? 0 : kFirstPageRows;
+    const std::size_t to = first ? kFirstPageRows : table().size();
+    int k = 1;
+    for (std::size_t r = from; r < to; ++r) {
+        if (k == kGroupOf + 1) {
+            for (QListWidget *list : { List1, List2, List3, List4 })
+                list->addItem(QString());
+            k = 1;
+        }
+        const Constant &row = table()[r];
+        List1->addItem(row.quantity);
+        List2->addItem(row.symbol);
+        List3->addItem(row.unit);
+        List4->addItem(row.value);
+        ++k;
+    }
+}
+
+void frmConstants::cmdNext_Click()
+{
+    nPage = static_cast<std::int16_t>(-nPage);
+    fillPage();
+}
+
+void frmConstants::cmdCopy_Click()
+{
+    QString value = SelectedText(List4).trimmed();
+    value.remove(QLatin1Char(' '));
+    const QString text =
+        SelectedText(List1) + QLatin1Char(' ') + SelectedText(List3) + QLatin1Char(' ') + value;
+    m_ctx.platform.clipboard.clear();
+    m_ctx.platform.clipboard.setText(text);
+}
+
+void frmConstants::cmdHelp_Click()
+{
+    m_ctx.platform.help.showTopic(this, m_ctx.helpFile, 17);
+}
+
+void frmConstants::cmdCancel_Click()
+{
+    close();
+}
+
+void frmConstants::reject()
+{
+    cmdCancel_Click();
+}
+
+void frmConstants::capturePosition()
+{
+    m_ctx.settings.pnFrmConstLeft = ToTwips(x(), m_ctx.Tppx);
+    m_ctx.settings.pnFrmConstTop = ToTwips(y(), m_ctx.Tppy);
+}
+
+void frmConstants::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (!m_loaded)
+        return;
+    m_loaded = false;
+    capturePosition();
+    m_ctx.onTop.closed(Secondary::Constants);
+}
+
+} // namespace ui

@@ -1,0 +1,72 @@
+// The reference window of 23 physical constants, in two pages of three columns.
+#pragma once
+
+#include "DialogTools.h"
+#include "Dialogs.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace ui {
+
+class frmConstants : public QDialog
+{
+    Q_OBJECT
+
+public:
+    struct Constant
+    {
+        QString quantity, symbol, unit, value;
+    };
+    static const std::array<Constant, 23> &table();
+
+    explicit frmConstants(DialogContext &ctx);
+    ~frmConstants() override;
+
+    // Loads the window afresh: on top, at the stored position, laid out, first page, nothing selected.
+    void Form_Load();
+    // The window's position into the settings, in twips.
+    void capturePosition();
+
+    std::int16_t nPage = -1; // -1 first page, 1 second page
+
+    QLabel *Label1 = nullptr; // "Quantity"
+    QLabel *Label2 = nullptr; // "Symbol", never shown
+    QLabel *Label3 = nullptr; // "Unit"
+    QLabel *Label4 = nullptr; // "Value"
+    QListWidget *List1 = nullptr;
+    QListWidget *List2 = nullptr; // symbols: filled, never shown
+    QListWidget *List3 = nullptr;
+    QListWidget *List4 = nullptr;
+    QPushButton *cmdCopy = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    QPushButton *cmdHelp = nullptr;
+    QPushButton *cmdNext = nullptr;
+
+public slots:
+    void cmdNext_Click();
+    void cmdCopy_Click();
+    void cmdHelp_Click();
+    void cmdCancel_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+
+private:
+    void fillPage();
+    void layOut();
+
+    DialogContext &m_ctx;
+    std::unique_ptr<SyncedColumns> m_sync;
+    bool m_loaded = false;
+};
+
+} // namespace ui

@@ -1,0 +1,169 @@
+#include "frmEquiv.h"
+
+#include "FrameHeight.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <array>
+#include <tuple>
+
+namespace ui {
+
+namespace {
+
+struct Equivalent
+{
+    const char16_t *quantity, *unit, *alternative;
+};
+
+constexpr std::array<Equivalent, 9> kEquiv { {
+    { u"Electric Conductance", u"S: siemens", u"A/V" },
+    { u"Inductance", u"H: henry", u"Wb/A" },
+    { u"Electric Charge", u"C: coulomb", u"A-s" },
+    { u"Electric Potential", u"V: volt", u"W/A" },
+    { u"Electrostatic Capacitance", u"F: farad", u"C/V" },
+    { u"Electric Resistance", u"ohm", u"1/S = V/A" },
+    { u"Luminous Flux", u"lm: lumen", u"cd-sr" },
+    { u"Dose Equivalent", u"Sv: sievert = J/kg", u"100 rem" },
+    { u"Absorbed Dose", u"Gy: gray = J/kg", u"100 rad" },
+} };
+
+// Design widths in twips; a list grows where the desktop font needs more room.
+constexpr int kList1Width = 2070;
+constexpr int kList2Width = 1575;
+constexpr int kList3Width = 1110;
+constexpr int kLinesShown = 10; // nine rows and a spare line
+// The window manager draws the borders outside the widget; the width rule counted 3 pixels for each.
+constexpr int kBorderPx = 3;
+
+} // namespace
+
+frmEquiv::frmEquiv(DialogContext &ctx)
+    : m_ctx(ctx)
+{
+    setWindowTitle(QStringLiteral(" Equivalents"));
+    setFont(DialogFont());
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    auto caption = [this](const QString &text) {
+        auto *label = new QLabel(text, this);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        return label;
+    };
+    Label1 = caption(QStringLiteral("Quantity"));
+    Label2 = caption(QStringLiteral("SI Unit"));
+    Label3 = caption(QStringLiteral("Alternative"));
+
+    auto column = [this] {
+        auto *list = new QListWidget(this);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setTextElideMode(Qt::ElideNone);
+        // Every right press reaches the list itself, which opens the pop-up without touching the selection.
+        list->setContextMenuPolicy(Qt::PreventContextMenu);
+        list->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+        list->viewport()->installEventFilter(this);
+        ColourAsButtons(list);
+        return list;
+    };
+    List1 = column();
+    List2 = column();
+    List3 = column();
+    setTabOrder(List1, List2);
+    setTabOrder(List2, List3);
+
+    mnuMenu = new QMenu(QStringLiteral("Menu"), this);
+    mnuCopy = mnuMenu->addAction(QStringLiteral("&Copy"));
+    connect(mnuCopy, &QAction::triggered, this, &frmEquiv::mnuCopy_Click);
+
+    m_sync = std::make_unique<SyncedColumns>(QList<QListWidget *> { List1, List2, List3 });
+}
+
+frmEquiv::~frmEquiv() = default;
+
+void frmEquiv::Form_Load()
+{
+    m_ctx.onTop.loaded(Secondary::Equiv, this);
+    m_loaded = true;
+    for (QListWidget *list : { List1, List2, List3 }) {
+        const QSignalBlocker hold(list);
+        list->clear();
+    }
+    for (const Equivalent &row : kEquiv) {
+        List1->addItem(QString::fromUtf16(row.quantity));
+        List2->addItem(QString::fromUtf16(row.unit));
+        List3->addItem(QString::fromUtf16(row.alternative));
+    }
+    layOut();
+    CentreOnScreen(this);
+    List1->setFocus();
+}
+
+void frmEquiv::layOut()
+{
+    auto texts = [](QListWidget *list) {
+        QStringList all;
+        for (int i = 0; i < list->count(); ++i)
+            all << list->item(i)->text();
+        return all;
+    };
+    const int lineH = RowHeight(List1);
+    const int listH = kLinesShown * lineH + 2 * List1->frameWidth();
+    const int labelH = Label1->sizeHint().height();
+    const int labelTop = 3;
+    const int listTop = labelTop + labelH - 2;
+
+    int left = 9;
+    for (auto [list, label, design] : { std::tuple { List1, Label1, kList1Width },
+             std::tuple { List2, Label2, kList2Width },
+             std::tuple { List3, Label3, kList3Width } }) {
+        const int width = std::max(ToPixels(design, m_ctx.Tppx), NeededListWidth(list, texts(list)));
+        list->setGeometry(left, listTop, width, listH);
+        // Each caption spans its list and centres itself in it.
+        label->setGeometry(left, labelTop, width, labelH);
+        left += width - 1; // neighbouring columns share one border pixel
+    }
+
+    const int right = List3->x() + List3->width();
+    setFixedSize(right + 16 - 2 * kBorderPx, FrameHeight(this) + labelTop + labelH + listH + 7);
+}
+
+bool frmEquiv::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto *press = static_cast<QMouseEvent *>(event);
+        if (press->button() == Qt::RightButton) {
+            // The press is swallowed, so the row under the mouse is not selected: Copy takes the row
+            // selected before.
+            mnuMenu->popup(press->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmEquiv::mnuCopy_Click()
+{
+    const QString text =
+        SelectedText(List1) + QLatin1Char(' ') + SelectedText(List2) + QLatin1Char(' ') + SelectedText(List3);
+    m_ctx.platform.clipboard.clear();
+    m_ctx.platform.clipboard.setText(text);
+}
+
+void frmEquiv::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (!m_loaded)
+        return;
+    m_loaded = false;
+    mnuMenu->hide();
+    m_ctx.onTop.closed(Secondary::Equiv);
+}
+
+} // namespace ui

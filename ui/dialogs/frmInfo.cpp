@@ -1,0 +1,264 @@
+#include "frmInfo.h"
+
+#include "DialogTools.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+
+#include <algorithm>
+#include <array>
+
+namespace ui {
+
+namespace {
+
+constexpr int kMargin = 12;
+constexpr int kPicture = 32;
+constexpr int kLead = 33; // blanks before each copy of the notice: the box starts empty
+constexpr int kFullTicks = 17;
+constexpr int kCycleTicks = 20;
+
+constexpr std::array<const char16_t *, 5> kNotice {
+    u"This program may be used free of charge and passed on to others,",
+    u"provided that all of its files are passed on together and unchanged.",
+    u"It may not be sold or bundled with a product that is sold",
+    u"without the written consent of its authors.",
+    u"It is provided as is, without warranty of any kind.",
+};
+constexpr std::array<const char16_t *, 2> kCredit {
+    u"Written by the Orlo developers.",
+    u"Pictures, help text and tables by the Orlo team.",
+};
+
+QFont Arial(double points, bool bold = false)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+// The two frames of the animation when the program's own pictures are not built in: a measuring
+// scale whose pointer is lit in the full frame and dimmed in the half frame.
+QPixmap DrawFrame(bool full)
+{
+    QPixmap pm(kPicture, kPicture);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 90), 1.5));
+    p.setBrush(QColor(250, 220, 90));
+    p.drawRoundedRect(QRectF(2.5, 18.5, 27, 11), 2, 2);
+    for (int i = 0; i < 6; ++i) {
+        const double x = 6 + i * 4;
+        p.drawLine(QPointF(x, 19), QPointF(x, i % 2 == 0 ? 25 : 23));
+    }
+    QPainterPath arrow;
+    arrow.moveTo(4, 12);
+    arrow.lineTo(22, 12);
+    arrow.lineTo(22, 7);
+    arrow.lineTo(30, 13);
+    arrow.lineTo(22, 19);
+    arrow.lineTo(22, 14);
+    arrow.lineTo(4, 14);
+    arrow.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(full ? QColor(30, 90, 200) : QColor(150, 170, 210));
+    p.drawPath(arrow.translated(0, -4));
+    return pm;
+}
+
+QPixmap Picture(const QString &resource, bool full)
+{
+    QPixmap pm;
+    if (QFile::exists(resource) && pm.load(resource))
+        return pm.scaled(kPicture, kPicture, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return DrawFrame(full);
+}
+
+} // namespace
+
+frmInfo::frmInfo(DialogContext &ctx)
+    : m_ctx(ctx)
+{
+    setWindowTitle(QStringLiteral(" About Orlo Unit Converter"));
+    setFont(DialogFont());
+    setModal(true);
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    imgFull = Picture(QStringLiteral(":/orlo/about_full.png"), true);
+    imgHalf = Picture(QStringLiteral(":/orlo/about_half.png"), false);
+    imgMain = new QLabel(this);
+    imgMain->setFixedSize(kPicture, kPicture);
+
+    lblAppname = new QLabel(QStringLiteral("Orlo Unit Converter"), this);
+    lblAppname->setFont(Arial(14, true));
+    lblVersion = new QLabel(QStringLiteral("Version 3.2"), this);
+    lblVersion->setFont(Arial(9));
+    Frame1 = new QFrame(this);
+    Frame1->setFrameShape(QFrame::HLine);
+    Frame1->setFrameShadow(QFrame::Sunken);
+    for (int i = 0; i < 5; ++i) {
+        auto *line = new QLabel(this);
+        line->setFont(Arial(8.25));
+        lblNotice << line;
+    }
+    for (const char16_t *text : kCredit) {
+        auto *line = new QLabel(QString::fromUtf16(text), this);
+        line->setFont(Arial(8.25));
+        lblCredit << line;
+    }
+    Frame2 = new QFrame(this);
+    Frame2->setFrameShape(QFrame::HLine);
+    Frame2->setFrameShadow(QFrame::Sunken);
+
+    txtAllrights = new QLineEdit(this);
+    txtAllrights->setReadOnly(true);
+    txtAllrights->setFocusPolicy(Qt::NoFocus);
+    txtAllrights->setFont(Arial(9));
+    {
+        QPalette pal = txtAllrights->palette();
+        pal.setColor(QPalette::Base, pal.color(QPalette::Button));
+        txtAllrights->setPalette(pal);
+    }
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmInfo::cmdOK_Click);
+
+    Timer1.setInterval(120);
+    Timer2.setInterval(720);
+    connect(&Timer1, &QTimer::timeout, this, &frmInfo::Timer1_Timer);
+    connect(&Timer2, &QTimer::timeout, this, &frmInfo::Timer2_Timer);
+}
+
+frmInfo::~frmInfo() = default;
+
+QString frmInfo::rightsNotice()
+{
+    return QStringLiteral("Copyright \u00A9 the Orlo developers. All rights reserved.");
+}
+
+void frmInfo::Form_Load()
+{
+    m_ctx.onTop.loaded(Secondary::Info, this);
+    m_loaded = true;
+    for (int i = 0; i < 5; ++i)
+        lblNotice[i]->setText(QString::fromUtf16(kNotice[static_cast<std::size_t>(i)]));
+    arrange();
+    CentreOnScreen(this);
+
+    const QString lead(kLead, QLatin1Char(' '));
+    m_scroll = lead + rightsNotice() + lead + rightsNotice();
+    m_nScroll = 0;
+    m_nAnim = 0;
+    txtAllrights->clear();
+    showFrame(true);
+    Timer1.start();
+    Timer2.start();
+    cmdOK->setFocus();
+}
+
+// Everything below the header is as wide as the widest line; the scroll box is as wide as its
+// run of leading blanks, so the notice enters at its right edge.
+void frmInfo::arrange()
+{
+    int width = 0;
+    auto widthOf = [](const QLabel *l) { return QFontMetrics(l->font()).horizontalAdvance(l->text()); };
+    for (const QLabel *l : lblNotice)
+        width = std::max(width, widthOf(l));
+    for (const QLabel *l : lblCredit)
+        width = std::max(width, widthOf(l));
+    const int textLeft = kMargin + kPicture + kMargin;
+    width = std::max(
+        { width, textLeft - kMargin + widthOf(lblAppname), textLeft - kMargin + widthOf(lblVersion) });
+
+    imgMain->move(kMargin, kMargin);
+    lblAppname->setGeometry(textLeft, kMargin - 4, widthOf(lblAppname) + 4, lblAppname->sizeHint().height());
+    lblVersion->setGeometry(textLeft,
+        lblAppname->geometry().bottom() + 1,
+        widthOf(lblVersion) + 4,
+        lblVersion->sizeHint().height());
+    int y = std::max(kMargin + kPicture, lblVersion->geometry().bottom() + 1) + 8;
+    Frame1->setGeometry(kMargin, y, width, 2);
+    y += 10;
+    auto stack = [&y, width](QLabel *l) {
+        l->setGeometry(kMargin, y, width, l->sizeHint().height());
+        y += l->sizeHint().height();
+    };
+    for (QLabel *l : lblNotice)
+        stack(l);
+    y += 10;
+    for (QLabel *l : lblCredit)
+        stack(l);
+    y += 10;
+    Frame2->setGeometry(kMargin, y, width, 2);
+    y += 10;
+
+    const QFontMetrics fm(txtAllrights->font());
+    const QMargins tm = txtAllrights->textMargins();
+    const int boxW = fm.horizontalAdvance(QString(kLead, QLatin1Char(' '))) + tm.left() + tm.right() + 8;
+    const int boxH = txtAllrights->sizeHint().height();
+    const QSize ok = cmdOK->sizeHint().expandedTo(QSize(75, 23));
+    const int rowH = std::max(boxH, ok.height());
+    txtAllrights->setGeometry(
+        kMargin, y + (rowH - boxH) / 2, std::min(boxW, width - ok.width() - kMargin), boxH);
+    cmdOK->setGeometry(kMargin + width - ok.width(), y + (rowH - ok.height()) / 2, ok.width(), ok.height());
+    setFixedSize(width + 2 * kMargin, y + rowH + kMargin);
+}
+
+void frmInfo::showFrame(bool full)
+{
+    m_fullShown = full;
+    imgMain->setPixmap(full ? imgFull : imgHalf);
+}
+
+void frmInfo::Timer1_Timer()
+{
+    txtAllrights->setText(m_scroll.mid(m_nScroll));
+    // A read-only box still follows its cursor; keep the start of the text in view.
+    txtAllrights->setCursorPosition(0);
+    ++m_nScroll;
+    if (m_nScroll > m_scroll.size())
+        m_nScroll = 0;
+}
+
+void frmInfo::Timer2_Timer()
+{
+    if (m_nAnim < kFullTicks)
+        showFrame(true);
+    else
+        showFrame(false);
+    ++m_nAnim;
+    if (m_nAnim >= kCycleTicks)
+        m_nAnim = 0;
+}
+
+void frmInfo::cmdOK_Click()
+{
+    close();
+}
+
+// Every way out ends the same: the one-shot start-up flag is spent and on-top goes back.
+void frmInfo::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (!m_loaded)
+        return;
+    m_loaded = false;
+    Timer1.stop();
+    Timer2.stop();
+    if (m_ctx.settings.pnFormFlag == 3)
+        m_ctx.settings.pnFormFlag = 0;
+    m_ctx.onTop.closed(Secondary::Info);
+}
+
+} // namespace ui

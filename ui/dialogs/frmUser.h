@@ -1,0 +1,86 @@
+// The editor of the twenty custom quantities: a name per group, ten unit labels with coefficients.
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QList>
+
+#include <functional>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+
+// A combo box that says when its list is about to drop down, so the list can be refreshed first.
+class GroupCombo : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override;
+
+    std::function<void()> onDropDown;
+};
+
+class frmUser : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmUser(DialogContext &ctx);
+    ~frmUser() override;
+
+    // Loads the editor afresh from the tables, group 0 shown.
+    void Form_Load();
+
+    void LoadWorkingCopy();
+    void StoreWorkingCopy();
+
+    // Selector 1: the text before the first separator, as it stands, or the whole text without one.
+    // Any other selector: the text after the first separator without surrounding blanks, or empty.
+    static QString GetPart(const QString &text, QChar separator, int selector);
+
+    std::int16_t m_nGrp = 0;
+    core::UserTables m_work; // only the texts are used
+
+    QGroupBox *Frame1 = nullptr; // "Units of Measurement"
+    QGroupBox *Frame2 = nullptr; // "Conversion Factors"
+    QGroupBox *Frame3 = nullptr; // "Quantity"
+    GroupCombo *cboUserGroups = nullptr;
+    QList<QLineEdit *> txtUserUnit;
+    QList<QLineEdit *> txtUserCoef;
+    QPushButton *cmdSave = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    QPushButton *cmdHelp = nullptr;
+
+public slots:
+    void cboUserGroups_Click(int index);
+    void cboUserGroups_Change(const QString &text);
+    void cboUserGroups_DropDown();
+    void txtUserUnit_Change(int Index);
+    void txtUserCoef_Change(int Index);
+    void cmdSave_Click();
+    void cmdCancel_Click();
+    void cmdHelp_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override; // Esc is Cancel
+
+private:
+    void fitQuantityFrame();
+    void showGroup();
+    void setGroupText(const QString &name);
+    QColor rowColour(int slot) const;
+    bool acceptableNumber(const QString &part);
+
+    DialogContext &m_ctx;
+    bool m_loaded = false;
+};
+
+} // namespace ui
