@@ -1,0 +1,30 @@
+// The calculator's end of the conversation: pokes arrive here and go to the window.
+#pragma once
+
+#include <QObject>
+
+namespace companion {
+
+class frmCalc;
+
+class CalcBus : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.orlo.Veldra.frmCalc")
+
+public:
+    explicit CalcBus(frmCalc &window);
+
+    // Claims the calculator's name, taking it from an older calculator and letting a newer one
+    // take it in turn: the converter's value belongs to the calculator it has just started.
+    bool publish();
+
+public slots:
+    Q_SCRIPTABLE bool Poke(const QString &item, const QString &text);
+    Q_SCRIPTABLE QString Text(const QString &item) const;
+
+private:
+    frmCalc &m_window;
+};
+
+} // namespace companion

@@ -1,0 +1,44 @@
+// Runs with a session bus address that leads nowhere, or none at all.
+#include "platform/qt/QtBus.h"
+
+#include <QDBusConnection>
+#include <QElapsedTimer>
+#include <QTest>
+
+using namespace std::chrono_literals;
+
+class NoBusTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(!QDBusConnection::sessionBus().isConnected());
+    }
+
+    void calculatorLinkFailsAtOnce()
+    {
+        platform::qt::QtCalculatorLink link;
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!link.open(QCoreApplication::applicationPid(), 20s));
+        QVERIFY(!link.poke(QStringLiteral("txtInput"), QStringLiteral("1")));
+        link.close();
+        QVERIFY2(clock.elapsed() < 10000, "waited for a bus that is not there");
+    }
+
+    void eachStartRunsOnItsOwn()
+    {
+        platform::qt::QtSingleInstance instance;
+        QVERIFY(!instance.activateRunning());
+        bool called = false;
+        instance.listen([&called] { called = true; });
+        QVERIFY(!instance.activateRunning());
+        QVERIFY(!called);
+    }
+};
+
+QTEST_GUILESS_MAIN(NoBusTest)
+#include "NoBusTest.moc"
