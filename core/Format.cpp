@@ -12,8 +12,8 @@
 namespace core {
 namespace {
 
-// Fixed notation of the smallest subnormal with the most decimals TrimFigures can ask for stays
-// well inside this.
+// More figures than a double holds only add zeros; the cap keeps every text in a fixed buffer.
+// The widest text is the largest double as a whole number: 309 digits and a sign.
 constexpr int kMaxFigures = 30;
 constexpr std::size_t kBufferSize = 400;
 
@@ -51,22 +51,61 @@ std::string Scientific(double d, int nFigure)
     return s;
 }
 
-// The decimal exponent of d once rounded to nFigure significant figures, so 9.996 at three
-// figures counts as 1.00E+01.
-int RoundedExponent(double d, int nFigure)
+struct ScientificParts
 {
-    if (d == 0)
-        return 0;
-    const std::string s = ToChars(d, std::chars_format::scientific, nFigure - 1);
+    ScientificParts() = default;
+    ScientificParts(const ScientificParts &) = delete; // the views point into buffer
+    ScientificParts &operator=(const ScientificParts &) = delete;
+
+    std::string_view sign; // "-" or empty
+    std::string_view digits; // the significant digits, decimal point removed
+    int exponent = 0; // of the value rounded to those digits: 9.996 at three figures is 1.00E+01
+    char buffer[kMaxFigures + 16];
+};
+
+// Splits to_chars' "-1.2340e+05" into sign, digits and exponent.
+void SplitScientific(double d, int nFigure, ScientificParts &parts)
+{
+    char text[kMaxFigures + 16];
+    const auto result =
+        std::to_chars(text, text + sizeof text, d, std::chars_format::scientific, nFigure - 1);
+    const std::string_view s(text, static_cast<std::size_t>(result.ptr - text));
     const std::size_t e = s.find('e');
-    int exponent = 0;
-    if (e != std::string::npos) {
-        const char *first = s.data() + e + 1;
-        if (*first == '+')
-            ++first;
-        std::from_chars(first, s.data() + s.size(), exponent);
+    std::string_view mantissa = s.substr(0, e);
+    if (!mantissa.empty() && mantissa[0] == '-') {
+        parts.sign = "-";
+        mantissa.remove_prefix(1);
     }
-    return exponent;
+    std::size_t n = 0;
+    for (char c : mantissa) {
+        if (c != '.')
+            parts.buffer[n++] = c;
+    }
+    parts.digits = std::string_view(parts.buffer, n);
+    const char *first = s.data() + e + 1;
+    if (*first == '+')
+        ++first;
+    std::from_chars(first, s.data() + s.size(), parts.exponent);
+}
+
+// Plain notation from the same rounded digits: rounding at the last significant figure is the
+// same whether the figures are then written with an exponent or as decimals.
+std::string Plain(const ScientificParts &parts)
+{
+    std::string s(parts.sign);
+    const auto exponent = static_cast<std::size_t>(parts.exponent < 0 ? 0 : parts.exponent);
+    if (parts.exponent < 0) {
+        s += "0.";
+        s.append(static_cast<std::size_t>(-parts.exponent - 1), '0');
+        s += parts.digits;
+    } else {
+        s += parts.digits.substr(0, exponent + 1);
+        if (parts.digits.size() > exponent + 1) {
+            s += '.';
+            s += parts.digits.substr(exponent + 1);
+        }
+    }
+    return s;
 }
 
 } // namespace
@@ -84,11 +123,11 @@ std::string TrimFigures(double dInput, std::int16_t nFigure)
         return std::string(kInputError);
     const double d = WithoutNegativeZero(dInput);
     const int figures = ClampFigures(nFigure);
-    const int nExp = RoundedExponent(d, figures);
-    if (figures < nExp + 1)
+    ScientificParts parts;
+    SplitScientific(d, figures, parts);
+    if (figures < parts.exponent + 1)
         return Scientific(d, figures);
-    // With no decimals to_chars writes no separator, which is what is wanted.
-    return ToChars(d, std::chars_format::fixed, figures - nExp - 1);
+    return Plain(parts);
 }
 
 std::string FormatInteger(double dInput)

@@ -1,0 +1,76 @@
+#include "core/mOrlo.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const core::Catalogue &Cat()
+{
+    static const core::Catalogue cat = [] {
+        core::UserTables user;
+        return core::BuildCatalogue(15, 15, user);
+    }();
+    return cat;
+}
+
+// Text in, text out: check, conversion and formatting, as the window runs it on every keystroke.
+void ConvertPath(benchmark::State &state,
+    std::int16_t group,
+    std::int16_t from,
+    std::int16_t into,
+    const char *text,
+    std::int16_t figures)
+{
+    const core::Catalogue &cat = Cat();
+    core::ConvertInput in;
+    in.group = group;
+    in.from = from;
+    in.into = into;
+    in.text = text;
+    in.pnFigure = figures;
+    const core::CommaNotice onComma = [] {};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::Convert(cat, in, onComma));
+}
+
+BENCHMARK_CAPTURE(ConvertPath, LengthMileToMetre6, 0, 6, 0, "1.2345", 6);
+BENCHMARK_CAPTURE(ConvertPath, LengthMileToMetre10, 0, 6, 0, "1.2345", 10);
+BENCHMARK_CAPTURE(ConvertPath, LengthExponentForm6, 0, 11, 14, "3.5e2", 6);
+BENCHMARK_CAPTURE(ConvertPath, TemperatureCelsiusToFahrenheit, core::pnTempGrp, 1, 2, "36.6", 6);
+BENCHMARK_CAPTURE(ConvertPath, NumberSystemHexToDecimal, core::pnNumSysGrp, 3, 0, "7FFFFFFF", 6);
+BENCHMARK_CAPTURE(ConvertPath, NumberSystemDecimalToBinary, core::pnNumSysGrp, 0, 1, "48879", 6);
+
+void InvalidNumCheck(benchmark::State &state, const char *text)
+{
+    const core::CommaNotice onComma = [] {};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::InvalidNumCheck(text, onComma));
+}
+
+BENCHMARK_CAPTURE(InvalidNumCheck, Number, "1609.344");
+BENCHMARK_CAPTURE(InvalidNumCheck, Exponent, "-1.5E-7");
+BENCHMARK_CAPTURE(InvalidNumCheck, Rejected, "12a");
+
+void TrimFigures(benchmark::State &state, double value)
+{
+    const auto figures = static_cast<std::int16_t>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::TrimFigures(value, figures));
+}
+
+BENCHMARK_CAPTURE(TrimFigures, Plain, 1609.344)->Arg(6)->Arg(10);
+BENCHMARK_CAPTURE(TrimFigures, Small, 0.000123456)->Arg(6)->Arg(10);
+
+void BuildCatalogue(benchmark::State &state)
+{
+    for (auto _ : state) {
+        core::UserTables user;
+        benchmark::DoNotOptimize(core::BuildCatalogue(15, 15, user));
+    }
+}
+
+BENCHMARK(BuildCatalogue);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,387 @@
+#include "tools/Cli.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cli {
+namespace {
+
+constexpr std::string_view kUsage = R"(Usage: orlo-convert [OPTIONS] GROUP FROM INTO [VALUE]
+       orlo-convert --list [GROUP]
+
+Converts VALUE from the unit FROM into the unit INTO of the quantity group GROUP
+and prints the result exactly as the converter window shows it. Without VALUE,
+converts every line of standard input, one result a line.
+
+GROUP is a group number or name, FROM and INTO are list positions or unit
+labels (see --list). A name matches a label, the symbol before a label's ":",
+or an unambiguous prefix of a label with case ignored: "Length mi m" works.
+Warp (Velocity, Speed) is a FROM unit only; its speed is chosen with --warp.
+
+Options:
+  --figures N     significant figures: 4, 6 (default), 8, 10 or integer
+  --scientific    exponent form for every result
+  --warp N        warp factor of a conversion from Warp, by index (default 0)
+  --dpi N         screen dots per inch for the pixel units (default 96)
+  --list [GROUP]  print the group numbers and names, or the units of GROUP
+  --help          print this text
+
+Exit status: 0 when every result is a number, 1 when any result was
+"Input error", 2 for a usage error.
+)";
+
+constexpr std::int16_t kIntegerFigures = 7;
+
+struct Options
+{
+    std::int16_t pnFigure = 6;
+    std::int16_t pnFormFlag = 0;
+    std::int16_t WarpIndex = 0;
+    int dpi = 96;
+    bool list = false;
+    bool help = false;
+    std::vector<std::string_view> positional;
+};
+
+// A usage error: its message goes to standard error and the exit status is 2.
+struct UsageError
+{
+    std::string message;
+};
+
+std::optional<int> ParseCount(std::string_view s)
+{
+    int v = 0;
+    const auto result = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || result.ec != std::errc() || result.ptr != s.data() + s.size() || s[0] == '-')
+        return std::nullopt;
+    return v;
+}
+
+char Lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Lower(a[i]) != Lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+bool StartsNoCase(std::string_view s, std::string_view prefix)
+{
+    return s.size() >= prefix.size() && EqualNoCase(s.substr(0, prefix.size()), prefix);
+}
+
+std::optional<std::int16_t> ParseFigures(std::string_view s)
+{
+    if (EqualNoCase(s, "integer"))
+        return kIntegerFigures;
+    const auto n = ParseCount(s);
+    if (n && (*n == 4 || *n == 6 || *n == 8 || *n == 10))
+        return static_cast<std::int16_t>(*n);
+    return std::nullopt;
+}
+
+// "--name value" or "--name=value"; advances i past a separate value.
+std::string_view OptionValue(std::span<const std::string_view> args, std::size_t &i, std::string_view name)
+{
+    const std::string_view arg = args[i];
+    if (arg.size() > name.size() && arg[name.size()] == '=')
+        return arg.substr(name.size() + 1);
+    if (i + 1 >= args.size())
+        throw UsageError { std::string(name) + " needs a value" };
+    return args[++i];
+}
+
+bool IsOption(std::string_view arg, std::string_view name)
+{
+    return arg.substr(0, name.size()) == name && (arg.size() == name.size() || arg[name.size()] == '=');
+}
+
+void ParseOption(std::span<const std::string_view> args, std::size_t &i, Options &o)
+{
+    const std::string_view arg = args[i];
+    if (arg == "--help" || arg == "-h") {
+        o.help = true;
+    } else if (arg == "--scientific") {
+        o.pnFormFlag = 1;
+    } else if (arg == "--list") {
+        o.list = true;
+    } else if (IsOption(arg, "--figures")) {
+        const auto v = ParseFigures(OptionValue(args, i, "--figures"));
+        if (!v)
+            throw UsageError { "--figures takes 4, 6, 8, 10 or integer" };
+        o.pnFigure = *v;
+    } else if (IsOption(arg, "--warp")) {
+        const auto v = ParseCount(OptionValue(args, i, "--warp"));
+        if (!v || *v >= core::kWarpCount)
+            throw UsageError { "--warp takes an index from 0 to " + std::to_string(core::kWarpCount - 1) };
+        o.WarpIndex = static_cast<std::int16_t>(*v);
+    } else if (IsOption(arg, "--dpi")) {
+        const auto v = ParseCount(OptionValue(args, i, "--dpi"));
+        // Beyond 2879 dpi a pixel rounds to zero twips.
+        if (!v || *v < 1 || *v > 2879)
+            throw UsageError { "--dpi takes a whole number from 1 to 2879" };
+        o.dpi = *v;
+    } else {
+        throw UsageError { "unknown option " + std::string(arg) };
+    }
+}
+
+Options ParseArgs(std::span<const std::string_view> args)
+{
+    Options o;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (!optionsEnded && arg == "--")
+            optionsEnded = true;
+        else if (!optionsEnded && (arg.substr(0, 2) == "--" || arg == "-h"))
+            ParseOption(args, i, o);
+        else
+            o.positional.push_back(arg);
+    }
+    return o;
+}
+
+struct Choice
+{
+    int index;
+    std::string_view label;
+};
+
+// The symbol of "mi: mile" is "mi"; a label without a colon has none.
+std::string_view Symbol(std::string_view label)
+{
+    const std::size_t colon = label.find(':');
+    if (colon == std::string_view::npos)
+        return {};
+    std::string_view symbol = label.substr(0, colon);
+    while (!symbol.empty() && symbol.back() == ' ')
+        symbol.remove_suffix(1);
+    return symbol;
+}
+
+std::string ListChoices(const std::vector<Choice> &choices)
+{
+    std::string s;
+    for (const Choice &c : choices)
+        s += "  " + std::to_string(c.index) + "  " + std::string(c.label) + "\n";
+    return s;
+}
+
+// Tries the ways a name can match, strictest first; the first way that matches anything decides,
+// and it must match exactly one choice.
+int FindByName(std::string_view name, const std::vector<Choice> &choices, std::string_view what)
+{
+    using Test = bool (*)(std::string_view, std::string_view);
+    const Test tests[] = {
+        [](std::string_view n, std::string_view label) { return label == n; },
+        [](std::string_view n, std::string_view label) {
+            return !Symbol(label).empty() && Symbol(label) == n;
+        },
+        [](std::string_view n, std::string_view label) {
+            return EqualNoCase(label, n) || (!Symbol(label).empty() && EqualNoCase(Symbol(label), n));
+        },
+        [](std::string_view n, std::string_view label) { return StartsNoCase(label, n); },
+    };
+    for (const Test test : tests) {
+        std::vector<Choice> hits;
+        for (const Choice &c : choices) {
+            if (test(name, c.label))
+                hits.push_back(c);
+        }
+        if (hits.size() == 1)
+            return hits.front().index;
+        if (hits.size() > 1)
+            throw UsageError { "ambiguous " + std::string(what) + " \"" + std::string(name)
+                + "\"; candidates:\n" + ListChoices(hits) };
+    }
+    throw UsageError { "unknown " + std::string(what) + " \"" + std::string(name) + "\"; candidates:\n"
+        + ListChoices(choices) };
+}
+
+std::vector<Choice> GroupChoices(const core::Catalogue &cat)
+{
+    std::vector<Choice> choices;
+    for (int g = 0; g < core::kGroupSlots; ++g) {
+        if (cat.UnitCount[static_cast<std::size_t>(g)] > 0)
+            choices.push_back({ g, cat.GroupName[static_cast<std::size_t>(g)] });
+    }
+    return choices;
+}
+
+std::vector<Choice> UnitChoices(const core::Catalogue &cat, int g)
+{
+    std::vector<Choice> choices;
+    const auto group = static_cast<std::size_t>(g);
+    for (int u = 0; u < cat.UnitCount[group]; ++u)
+        choices.push_back({ u, cat.UnitName[group][static_cast<std::size_t>(u)] });
+    return choices;
+}
+
+// A number is a position in the list; anything else is a name.
+int Resolve(std::string_view token, const std::vector<Choice> &choices, std::string_view what)
+{
+    if (const auto n = ParseCount(token)) {
+        for (const Choice &c : choices) {
+            if (c.index == *n)
+                return c.index;
+        }
+        throw UsageError { "no " + std::string(what) + " " + std::string(token) + "; candidates:\n"
+            + ListChoices(choices) };
+    }
+    return FindByName(token, choices, what);
+}
+
+std::int16_t TwipsPerPixel(int dpi)
+{
+    return static_cast<std::int16_t>(std::nearbyint(1440.0 / dpi));
+}
+
+struct Job
+{
+    core::ConvertInput input;
+    bool anyInputError = false;
+};
+
+void ConvertOne(const core::Catalogue &cat, Job &job, std::string_view value, std::string &out, Io &io)
+{
+    job.input.text = value;
+    const auto result = core::Convert(cat, job.input, [&io] {
+        io.Err(core::kCommaMessage);
+        io.Err("\n");
+    });
+    if (result) {
+        out += *result;
+        job.anyInputError = job.anyInputError || *result == core::kInputError;
+    }
+    out += '\n';
+}
+
+// One value a line; only the line end (LF or CR LF) is removed, and a last line without one still
+// counts. Results go out after each block read, so a terminal sees them as it types.
+int Filter(const core::Catalogue &cat, Job &job, Io &io)
+{
+    constexpr std::size_t kBlock = 1 << 16;
+    std::vector<char> buffer(kBlock);
+    std::string pending;
+    std::string out;
+    const auto takeLine = [&](std::string_view line) {
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        ConvertOne(cat, job, line, out, io);
+    };
+    for (;;) {
+        const std::ptrdiff_t n = io.Read(buffer.data(), buffer.size());
+        if (n < 0) {
+            io.Out(out);
+            io.Err("orlo-convert: cannot read standard input\n");
+            return kExitUsage;
+        }
+        if (n == 0)
+            break;
+        std::string_view block(buffer.data(), static_cast<std::size_t>(n));
+        for (std::size_t lf = block.find('\n'); lf != std::string_view::npos; lf = block.find('\n')) {
+            if (pending.empty()) {
+                takeLine(block.substr(0, lf));
+            } else {
+                pending.append(block.substr(0, lf));
+                takeLine(pending);
+                pending.clear();
+            }
+            block.remove_prefix(lf + 1);
+        }
+        pending.append(block);
+        io.Out(out);
+        out.clear();
+    }
+    if (!pending.empty())
+        takeLine(pending);
+    io.Out(out);
+    return job.anyInputError ? kExitInputError : kExitOk;
+}
+
+std::string ListText(const core::Catalogue &cat, const Options &o)
+{
+    if (o.positional.size() > 1)
+        throw UsageError { "--list takes at most one GROUP" };
+    const auto groups = GroupChoices(cat);
+    if (o.positional.empty())
+        return ListChoices(groups);
+    return ListChoices(UnitChoices(cat, Resolve(o.positional[0], groups, "group")));
+}
+
+std::string WarpHelp(const core::Catalogue &cat)
+{
+    std::string s = "\nWarp factors for --warp:";
+    for (int k = 0; k < core::kWarpCount; ++k)
+        s += (k % 7 == 0 ? "\n  " : "  ") + std::to_string(k) + " = " + core::WarpCaption(cat, k);
+    return s + "\n";
+}
+
+Job MakeJob(const core::Catalogue &cat, const Options &o)
+{
+    Job job;
+    core::ConvertInput &in = job.input;
+    const auto group = Resolve(o.positional[0], GroupChoices(cat), "group");
+    const auto units = UnitChoices(cat, group);
+    in.group = static_cast<std::int16_t>(group);
+    in.from = static_cast<std::int16_t>(Resolve(o.positional[1], units, "unit"));
+    in.into = static_cast<std::int16_t>(Resolve(o.positional[2], units, "unit"));
+    if (in.group == core::pnSpeedGrp && in.into == core::pnWarpUnit)
+        throw UsageError { "Warp can only be converted from, not into" };
+    in.pnFigure = o.pnFigure;
+    in.pnFormFlag = o.pnFormFlag;
+    in.WarpIndex = o.WarpIndex;
+    return job;
+}
+
+int RunChecked(std::span<const std::string_view> args, core::UserTables &user, Io &io)
+{
+    const Options o = ParseArgs(args);
+    const std::int16_t tpp = TwipsPerPixel(o.dpi);
+    const core::Catalogue cat = core::BuildCatalogue(tpp, tpp, user);
+    if (o.help) {
+        io.Out(kUsage);
+        io.Out(WarpHelp(cat));
+        return kExitOk;
+    }
+    if (o.list) {
+        io.Out(ListText(cat, o));
+        return kExitOk;
+    }
+    if (o.positional.size() != 3 && o.positional.size() != 4)
+        throw UsageError { "expected GROUP FROM INTO [VALUE]; see --help" };
+    Job job = MakeJob(cat, o);
+    if (o.positional.size() == 3)
+        return Filter(cat, job, io);
+    std::string out;
+    ConvertOne(cat, job, o.positional[3], out, io);
+    io.Out(out);
+    return job.anyInputError ? kExitInputError : kExitOk;
+}
+
+} // namespace
+
+int Run(std::span<const std::string_view> args, core::UserTables &user, Io &io)
+{
+    try {
+        return RunChecked(args, user, io);
+    } catch (const UsageError &e) {
+        io.Err("orlo-convert: " + e.message + "\n");
+        return kExitUsage;
+    }
+}
+
+} // namespace cli

@@ -1,0 +1,31 @@
+// orlo-convert: the converter's Convert command for scripts and terminals.
+#pragma once
+
+#include "core/mOrlo.h"
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+namespace cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitInputError = 1;
+inline constexpr int kExitUsage = 2;
+
+// Where the converter reads values and writes results; main() binds it to the standard streams.
+class Io
+{
+public:
+    virtual ~Io() = default;
+    // Up to `size` bytes of standard input; 0 at its end, negative on a read error.
+    virtual std::ptrdiff_t Read(char *buffer, std::size_t size) = 0;
+    virtual void Out(std::string_view text) = 0;
+    virtual void Err(std::string_view text) = 0;
+};
+
+// Runs one command line (without the program name) against the custom tables `user`, which the
+// catalogue normalises on the way. Returns the exit status.
+int Run(std::span<const std::string_view> args, core::UserTables &user, Io &io);
+
+} // namespace cli

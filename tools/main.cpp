@@ -1,0 +1,48 @@
+#include "tools/Cli.h"
+
+#include <cerrno>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Reads straight from the descriptor: a pipe or file arrives in large blocks, a terminal line by
+// line, so results of typed values show at once.
+class StdIo final : public cli::Io
+{
+public:
+    std::ptrdiff_t Read(char *buffer, std::size_t size) override
+    {
+        for (;;) {
+            const ssize_t n = ::read(STDIN_FILENO, buffer, size);
+            if (n >= 0 || errno != EINTR)
+                return n;
+        }
+    }
+    void Out(std::string_view text) override { WriteAll(STDOUT_FILENO, text); }
+    void Err(std::string_view text) override { WriteAll(STDERR_FILENO, text); }
+
+private:
+    static void WriteAll(int fd, std::string_view text)
+    {
+        while (!text.empty()) {
+            const ssize_t n = ::write(fd, text.data(), text.size());
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return;
+            text.remove_prefix(static_cast<std::size_t>(n));
+        }
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::vector<std::string_view> args(argv + 1, argv + argc);
+    core::UserTables user; // the custom quantities, empty until loaded here
+    StdIo io;
+    return cli::Run(args, user, io);
+}
