@@ -45,14 +45,10 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("display");
-        QTest::newRow("sum") << "12+3"
-                             << "15";
-        QTest::newRow("leading minus is a sign") << "-5*2"
-                                                 << "-10";
-        QTest::newRow("minus after a number subtracts") << "9-4"
-                                                        << "5";
-        QTest::newRow("divide") << "7/2"
-                                << "3.5";
+        QTest::newRow("sum") << QStringLiteral("12+3") << QStringLiteral("15");
+        QTest::newRow("leading minus is a sign") << QStringLiteral("-5*2") << QStringLiteral("-10");
+        QTest::newRow("minus after a number subtracts") << QStringLiteral("9-4") << QStringLiteral("5");
+        QTest::newRow("divide") << QStringLiteral("7/2") << QStringLiteral("3.5");
     }
 
     void typedKeys()
