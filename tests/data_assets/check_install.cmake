@@ -1,0 +1,54 @@
+# Installs the assets alone into a fresh prefix and checks that every file lands where the
+# program and the desktop look for it, and nothing else comes along.
+# Arguments: -DBUILD_DIR=<build tree> -DPREFIX=<scratch prefix> -DPROGRAM_DIR=<program folder below the prefix>
+#            [-DAPPSTREAMCLI=<path>] to also let appstreamcli check the installed tree as a whole.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(
+  COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}" --component orlo_data
+  RESULT_VARIABLE rc
+  OUTPUT_VARIABLE out
+  ERROR_VARIABLE out)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "Installing the assets failed:\n${out}")
+endif()
+
+set(expected
+  "${PROGRAM_DIR}/Orlohelp.hlp"
+  share/applications/org.orlo.Converter.desktop
+  share/metainfo/org.orlo.Converter.metainfo.xml
+  share/icons/hicolor/scalable/apps/org.orlo.Converter.svg)
+foreach(size 16 22 24 32 48 64 128 256)
+  list(APPEND expected "share/icons/hicolor/${size}x${size}/apps/org.orlo.Converter.png")
+endforeach()
+
+file(GLOB_RECURSE installed RELATIVE "${PREFIX}" "${PREFIX}/*")
+set(missing ${expected})
+list(REMOVE_ITEM missing ${installed})
+set(unexpected ${installed})
+list(REMOVE_ITEM unexpected ${expected})
+if(missing OR unexpected)
+  list(JOIN missing "\n  " missing_text)
+  list(JOIN unexpected "\n  " unexpected_text)
+  message(FATAL_ERROR "Installed tree under ${PREFIX} is wrong.\nMissing:\n  ${missing_text}\nUnexpected:\n  ${unexpected_text}")
+endif()
+
+file(READ "${BUILD_DIR}/bin/Orlohelp.hlp" built_help)
+file(READ "${PREFIX}/${PROGRAM_DIR}/Orlohelp.hlp" installed_help)
+if(NOT built_help STREQUAL installed_help)
+  message(FATAL_ERROR "The installed Orlohelp.hlp differs from the one next to the built executables")
+endif()
+
+if(APPSTREAMCLI)
+  # Checks what a software centre sees: the metainfo, the desktop entry it launches and the icon,
+  # found together in the installed tree.
+  execute_process(
+    COMMAND "${APPSTREAMCLI}" validate-tree --no-net "${PREFIX}"
+    RESULT_VARIABLE rc
+    OUTPUT_VARIABLE out
+    ERROR_VARIABLE out)
+  string(REGEX MATCHALL "(^|\n) *[EWI]: [^\n]*" findings "${out}")
+  if(NOT rc EQUAL 0 OR findings)
+    message(FATAL_ERROR "appstreamcli validate-tree found problems:\n${out}")
+  endif()
+endif()
+message(STATUS "Assets installed correctly under ${PREFIX}")
