@@ -4,8 +4,10 @@
 
 #include "core/mOrlo.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -62,5 +64,32 @@ std::string ToCp1252(std::string_view utf8);
 
 // The directory of the running executable, with a trailing "/".
 std::filesystem::path MyPath();
+
+// The same readings and writings on bytes in memory, without the file around them.
+// CfgParse takes `bytes` as the whole file; CfgFormat writes the figures as held and gives nullopt when
+// a colour text cannot be stored (outside Windows-1252, or holding a line break).
+CfgReadResult CfgParse(std::string_view bytes, Settings &s);
+std::optional<std::string> CfgFormat(const Settings &s);
+// DatFormat gives nullopt when a text cannot be stored (outside Windows-1252, or over 65535 bytes).
+void DatParse(std::string_view bytes, core::UserTables &t);
+std::optional<std::string> DatFormat(const core::UserTables &t);
+
+// The system calls a save goes through; the defaults are the real ones. Tests override one to fail.
+class SaveSteps
+{
+public:
+    virtual ~SaveSteps() = default;
+    // Writes at most n bytes; the count written, or -1 on failure.
+    virtual std::ptrdiff_t Write(int fd, const char *data, std::size_t n);
+    virtual bool Sync(int fd);
+    virtual bool Rename(const std::filesystem::path &from, const std::filesystem::path &to);
+};
+
+// Writes `bytes` under a temporary name beside `file`, flushes it to disk and renames it over `file`;
+// on failure `file` is left as it was and the temporary file is removed.
+SaveResult SaveAtomically(const std::filesystem::path &file, std::string_view bytes, SaveSteps &steps);
+
+SaveResult CfgSave(const std::filesystem::path &dir, Settings &s, SaveSteps &steps);
+SaveResult DatSave(const std::filesystem::path &dir, const core::UserTables &t, SaveSteps &steps);
 
 } // namespace store

@@ -1,0 +1,33 @@
+// Helpers the two file formats share; not part of the store's interface.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace store {
+class SaveSteps;
+}
+
+namespace store::detail {
+
+// The first bytes of a regular file, and whether they are all of it.
+struct FilePrefix
+{
+    std::string bytes;
+    bool whole = false;
+};
+
+// Reads at most `limit` bytes of `file`. nullopt when it cannot be opened or read, or is not a regular
+// file (a directory, a FIFO, a device): such a path never blocks and never feeds endless bytes.
+std::optional<FilePrefix> ReadPrefix(const std::filesystem::path &file, std::size_t limit);
+
+// The real system calls, shared by every save.
+SaveSteps &RealSteps();
+
+// Removes leading and trailing blanks (spaces and tabs).
+std::string_view Trim(std::string_view s);
+
+} // namespace store::detail
