@@ -49,40 +49,42 @@ Outcome RunWith(std::vector<std::string_view> args, std::string input = {}, core
     return { status, io.out, io.err };
 }
 
+// clang-format off
 TEST(OrloConvert, SingleValues)
 {
-    struct Row
+    const struct
     {
         std::vector<std::string_view> args;
         const char *out;
         int status;
+    } rows[] = {
+        {{"Length", "mi", "m", "1"}, "1609.34\n", 0},
+        {{"0", "6", "0", "1"}, "1609.34\n", 0},
+        {{"temp", "°C: deg Celsius", "°F", "100"}, "212.000\n", 0},
+        {{"--figures", "10", "Length", "in", "cm", "1"}, "2.540000000\n", 0},
+        {{"--figures=integer", "Length", "mi", "m", "1"}, "1609\n", 0},
+        {{"--scientific", "Length", "mi", "m", "1"}, "1.60934E+03\n", 0},
+        {{"Length", "m", "cm", "-5"}, "-500.000\n", 0},
+        {{"Length", "m", "cm", "--", "--5"}, "Input error\n", 1},
+        {{"Length", "m", "cm", "abc"}, "Input error\n", 1},
+        {{"Length", "m", "cm", ""}, "0.00000E+00\n", 0},
+        {{"--warp", "13", "Velocity", "Warp", "c", "1"}, "199516\n", 0},
+        {{"velocity", "warp", "m/s", "1"}, "2.99792E+08\n", 0},
+        {{"Number System", "Decimal", "Decimal", "255"}, "\n", 0},
+        {{"number", "hex", "dec", "ff"}, "255\n", 0},
+        {{"--dpi", "120", "Graphics Units", "in: inch", "pixel (X)", "1"}, "120.000\n", 0},
+        {{"--dpi=72", "graphics", "in", "pixel (Y)", "1"}, "72.0000\n", 0},
+        {{"Work", "MW", "mW", "1"}, "1.00000E+09\n", 0},
+        {{"Volume", "cm³, cc", "L", "1000"}, "1.00000\n", 0},
+        {{"Length", "li [ri]", "m", "1"}, "3927.27\n", 0}, // also a prefix of "li [rin]"
     };
-    const Row rows[] = {
-        { { "Length", "mi", "m", "1" }, "1609.34\n", 0 },
-        { { "0", "6", "0", "1" }, "1609.34\n", 0 },
-        { { "temp", "°C: deg Celsius", "°F", "100" }, "212.000\n", 0 },
-        { { "--figures", "10", "Length", "in", "cm", "1" }, "2.540000000\n", 0 },
-        { { "--figures=integer", "Length", "mi", "m", "1" }, "1609\n", 0 },
-        { { "--scientific", "Length", "mi", "m", "1" }, "1.60934E+03\n", 0 },
-        { { "Length", "m", "cm", "-5" }, "-500.000\n", 0 },
-        { { "Length", "m", "cm", "--", "--5" }, "Input error\n", 1 },
-        { { "Length", "m", "cm", "abc" }, "Input error\n", 1 },
-        { { "Length", "m", "cm", "" }, "0.00000E+00\n", 0 },
-        { { "--warp", "13", "Velocity", "Warp", "c", "1" }, "199516\n", 0 },
-        { { "velocity", "warp", "m/s", "1" }, "2.99792E+08\n", 0 },
-        { { "Number System", "Decimal", "Decimal", "255" }, "\n", 0 },
-        { { "number", "hex", "dec", "ff" }, "255\n", 0 },
-        { { "--dpi", "120", "Graphics Units", "in: inch", "pixel (X)", "1" }, "120.000\n", 0 },
-        { { "--dpi=72", "graphics", "in", "pixel (Y)", "1" }, "72.0000\n", 0 },
-        { { "Work", "MW", "mW", "1" }, "1.00000E+09\n", 0 },
-        { { "Volume", "cm³, cc", "L", "1000" }, "1.00000\n", 0 },
-    };
-    for (const Row &r : rows) {
+    for (const auto &r : rows) {
         const Outcome o = RunWith(r.args);
         EXPECT_EQ(o.out, r.out) << r.args[0] << " " << r.args[1] << " " << o.err;
         EXPECT_EQ(o.status, r.status) << r.args[0] << " " << r.args[1];
     }
 }
+// clang-format on
 
 TEST(OrloConvert, FilterConvertsEveryLineAsTyped)
 {
@@ -104,25 +106,16 @@ TEST(OrloConvert, FilterEndsCleanly)
 
 TEST(OrloConvert, UsageErrorsWriteNothingToStandardOutput)
 {
+    // clang-format off
     const std::vector<std::vector<std::string_view>> cases = {
-        {},
-        { "Length", "m" },
-        { "Length", "m", "cm", "1", "2" },
-        { "Nonsense", "m", "cm", "1" },
-        { "52", "0", "0", "1" },
-        { "29", "0", "0", "1" },
-        { "Length", "26", "0", "1" },
-        { "Volume", "gal", "L", "1" },
-        { "Work", "mw", "W", "1" },
-        { "Velocity", "m/s", "Warp", "1" },
-        { "--figures", "5", "Length", "m", "cm", "1" },
-        { "--figures" },
-        { "--warp", "14", "Length", "m", "cm", "1" },
-        { "--dpi", "0", "Length", "m", "cm", "1" },
-        { "--dpi", "2880", "Length", "m", "cm", "1" },
-        { "--frobnicate", "Length", "m", "cm", "1" },
-        { "--list", "Length", "Mass" },
+        {}, {"Length", "m"}, {"Length", "m", "cm", "1", "2"}, {"Nonsense", "m", "cm", "1"}, {"52", "0", "0", "1"},
+        {"29", "0", "0", "1"}, {"Length", "26", "0", "1"}, {"Volume", "gal", "L", "1"}, {"Work", "mw", "W", "1"},
+        {"Velocity", "m/s", "Warp", "1"}, {"--figures", "5", "Length", "m", "cm", "1"}, {"--figures"},
+        {"--warp", "14", "Length", "m", "cm", "1"}, {"--dpi", "0", "Length", "m", "cm", "1"},
+        {"--dpi", "2880", "Length", "m", "cm", "1"}, {"--frobnicate", "Length", "m", "cm", "1"},
+        {"--list", "Length", "Mass"},
     };
+    // clang-format on
     for (const auto &args : cases) {
         const Outcome o = RunWith(args, "1\n");
         EXPECT_EQ(o.status, 2) << (args.empty() ? "" : args[0]);
@@ -157,6 +150,12 @@ TEST(OrloConvert, Lists)
     user.UserCoefText[2][1] = "2";
     EXPECT_NE(RunWith({ "--list" }, {}, user).out.find("  31  Mine\n"), std::string::npos);
     EXPECT_EQ(RunWith({ "Mine", "thing", "0", "3" }, {}, user).out, "6.00000\n");
+    // Labels that differ in case only: the exact one wins, a case-blind match is ambiguous.
+    user.UserUnitName[2][2] = "AB";
+    user.UserUnitName[2][3] = "ab";
+    user.UserCoefText[2][3] = "4";
+    EXPECT_EQ(RunWith({ "Mine", "ab", "thing", "1" }, {}, user).out, "2.00000\n");
+    EXPECT_EQ(RunWith({ "Mine", "Ab", "thing", "1" }, {}, user).status, 2);
 }
 
 TEST(OrloConvert, HelpGoesToStandardOutput)
