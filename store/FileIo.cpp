@@ -52,9 +52,7 @@ std::optional<FilePrefix> ReadPrefix(const fs::path &file, std::size_t limit)
     Fd fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0)
         return std::nullopt;
-    struct stat st
-    {
-    };
+    struct stat st = {};
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
     FilePrefix out;
@@ -165,9 +163,7 @@ SaveResult SaveAtomically(const fs::path &path, std::string_view bytes, SaveStep
         if (ec)
             return SaveResult::Failed;
     }
-    struct stat old
-    {
-    };
+    struct stat old = {};
     const bool hadOld = ::stat(file.c_str(), &old) == 0;
     if (hadOld && !S_ISREG(old.st_mode))
         return SaveResult::Failed;
