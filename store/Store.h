@@ -65,6 +65,16 @@ std::string ToCp1252(std::string_view utf8);
 // The directory of the running executable, with a trailing "/".
 std::filesystem::path MyPath();
 
+// Where the two files live. Beside the program (`programDir`, normally MyPath()) when the user may
+// write there; otherwise, as for an installation shared by all users, in the user's configuration
+// folder UserConfigDir(), created when missing.
+std::filesystem::path DataDir(const std::filesystem::path &programDir);
+std::filesystem::path ChooseDataDir(const std::filesystem::path &programDir,
+    bool programDirWritable,
+    const std::filesystem::path &userConfigDir);
+// $XDG_CONFIG_HOME/Orlo/ or ~/.config/Orlo/, with a trailing "/".
+std::filesystem::path UserConfigDir();
+
 // The same readings and writings on bytes in memory, without the file around them.
 // CfgParse takes `bytes` as the whole file; CfgFormat writes the figures as held and gives nullopt when
 // a colour text cannot be stored (outside Windows-1252, or holding a line break).

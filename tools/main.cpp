@@ -1,3 +1,4 @@
+#include "store/Store.h"
 #include "tools/Cli.h"
 
 #include <cerrno>
@@ -42,7 +43,9 @@ private:
 int main(int argc, char **argv)
 {
     std::vector<std::string_view> args(argv + 1, argv + argc);
-    core::UserTables user; // the custom quantities, empty until loaded here
+    core::UserTables user;
+    // The window's custom quantities, so groups 29..48 convert here too; a missing file is no error.
+    store::DatRead(store::DataDir(store::MyPath()), user);
     StdIo io;
     return cli::Run(args, user, io);
 }

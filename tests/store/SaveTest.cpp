@@ -2,7 +2,10 @@
 #include "tests/store/StoreTestUtil.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -105,6 +108,69 @@ TEST(MyPath, IsTheRunningProgramsDirectoryWithATrailingSlash)
     EXPECT_EQ(dir.string().back(), '/');
     EXPECT_TRUE(dir.is_absolute());
     EXPECT_TRUE(fs::equivalent(dir / ORLO_TEST_EXE, "/proc/self/exe"));
+}
+
+// Runs a test with an environment variable set, restoring it afterwards.
+class ScopedEnv
+{
+public:
+    ScopedEnv(const char *name, const char *value)
+        : m_name(name)
+    {
+        if (const char *old = std::getenv(name))
+            m_old = old;
+        if (value)
+            ::setenv(name, value, 1);
+        else
+            ::unsetenv(name);
+    }
+    ~ScopedEnv()
+    {
+        if (m_old)
+            ::setenv(m_name, m_old->c_str(), 1);
+        else
+            ::unsetenv(m_name);
+    }
+
+private:
+    const char *m_name;
+    std::optional<std::string> m_old;
+};
+
+TEST(DataDir, StaysBesideAWritableProgramAndMovesToTheUserFolderOtherwise)
+{
+    EXPECT_EQ(store::ChooseDataDir("/opt/orlo/", true, "/home/u/.config/Orlo/"), fs::path("/opt/orlo/"));
+    EXPECT_EQ(store::ChooseDataDir("/opt/orlo/", false, "/home/u/.config/Orlo/"),
+        fs::path("/home/u/.config/Orlo/"));
+
+    storetest::TempDir program;
+    const fs::path dir = program.path() / "";
+    EXPECT_EQ(store::DataDir(dir), dir);
+}
+
+TEST(DataDir, UserFolderFollowsXdgConfigHomeThenHome)
+{
+    {
+        ScopedEnv xdg("XDG_CONFIG_HOME", "/x/conf");
+        EXPECT_EQ(store::UserConfigDir(), fs::path("/x/conf/Orlo/"));
+    }
+    ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
+    ScopedEnv home("HOME", "/home/someone");
+    EXPECT_EQ(store::UserConfigDir(), fs::path("/home/someone/.config/Orlo/"));
+}
+
+TEST(DataDir, AReadOnlyProgramFolderUsesTheUserFolderAndCreatesIt)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write into any folder";
+    storetest::TempDir program;
+    storetest::TempDir home;
+    ScopedEnv xdg("XDG_CONFIG_HOME", home.path().c_str());
+    fs::permissions(program.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const fs::path dir = store::DataDir(program.path() / "");
+    fs::permissions(program.path(), fs::perms::owner_all);
+    EXPECT_EQ(dir, home.path() / "Orlo" / "");
+    EXPECT_TRUE(fs::is_directory(dir));
 }
 
 } // namespace

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# orlo-convert converts the custom groups of the ORL_USER.DAT beside it, and runs without one.
+set -eu
+exe=$1
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+cp "$exe" "$dir/orlo-convert"
+[ "$("$dir/orlo-convert" Length mi m 1)" = "1609.34" ] || { echo "no file: wrong result"; exit 1; }
+# One record: three texts, each a 16-bit little-endian length and its bytes.
+rec() { for t in "$@"; do printf "\\x$(printf %02x ${#t})\\x00%s" "$t"; done; }
+{
+  rec "Heat" "" ""
+  rec "K" "1" ""
+  rec "C" "1" "273.15"
+  for _ in $(seq 3 9); do rec "" "" ""; done
+  for _ in $(seq 1 19); do for _ in $(seq 0 10); do rec "" "" ""; done; done
+} >"$dir/ORL_USER.DAT"
+got=$("$dir/orlo-convert" 29 C K 100)
+[ "$got" = "373.150" ] || { echo "group 29 by number gave '$got'"; exit 1; }
+got=$("$dir/orlo-convert" Heat K C 0)
+[ "$got" = "-273.150" ] || { echo "group Heat by name gave '$got'"; exit 1; }
+"$dir/orlo-convert" --list | grep -q '29  Heat' || { echo "--list lacks the custom group"; exit 1; }
+echo "custom groups convert"
