@@ -1,0 +1,55 @@
+// The converter: one main window; the program ends when that window closes.
+#include "platform/qt/QtPlatform.h"
+#include "store/Store.h"
+#include "ui/main/TermSignal.h"
+#include "ui/main/frmConvert.h"
+
+#include <QApplication>
+#include <QSessionManager>
+#include <QTextBrowser>
+
+namespace {
+
+// Window positions, always-on-top and a hidden task-bar entry need X11. Under Wayland the window
+// therefore goes through XWayland, unless the user chose a Qt platform.
+void preferX11()
+{
+    const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QStringLiteral("wayland")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (wayland && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    preferX11();
+    QApplication app(argc, argv);
+    platform::qt::QtPlatform desktop;
+    const std::filesystem::path dir = store::MyPath();
+    const QString helpFile = QString::fromStdString((dir / "Orlohelp.hlp").string());
+    ui::frmConvert window(desktop.platform(), dir, helpFile);
+
+    bool ended = false;
+    QObject::connect(&window, &ui::frmConvert::ended, &app, [&ended] {
+        ended = true;
+        QCoreApplication::exit(0);
+    });
+    ui::TermSignal term;
+    term.install();
+    QObject::connect(&term, &ui::TermSignal::terminateRequested, &window, [&window] {
+        window.Unload(ui::kCloseByTerminate);
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager &) {
+        window.Unload(ui::kCloseBySession);
+    });
+    QObject::connect(
+        &app, &QCoreApplication::aboutToQuit, &window, [&window] { window.Unload(ui::kCloseBySession); });
+
+    window.Form_Load();
+    // An ending during start-up (a termination request while the About box was up) stops here.
+    if (ended)
+        return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,159 @@
+#include "CommandLabel.h"
+
+#include "core/mOrlo.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace ui {
+
+std::optional<QColor> ColourFromText(std::string_view text)
+{
+    if (text.size() != 9
+        || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    auto part = [&](std::size_t at) {
+        const int v = (text[at] - '0') * 100 + (text[at + 1] - '0') * 10 + (text[at + 2] - '0');
+        return std::min(v, 255);
+    };
+    return QColor(part(0), part(3), part(6));
+}
+
+CommandColours ResolveCommandColours(const store::Settings &s, const QPalette &palette)
+{
+    const QColor systemFace = palette.color(QPalette::Active, QPalette::Highlight);
+    const QColor systemText = palette.color(QPalette::Active, QPalette::HighlightedText);
+    CommandColours c { systemFace, { systemText, systemText, systemText, systemText } };
+    const std::optional<double> faceValue = core::Val(s.psBtnFaceColor);
+    if (!faceValue || *faceValue < 0)
+        return c;
+    c.face = ColourFromText(s.psBtnFaceColor).value_or(systemFace);
+    const std::array<const std::string *, 4> texts {
+        &s.psBtnTextColor, &s.psBtnTextColor1, &s.psBtnTextColor2, &s.psBtnTextColor3
+    };
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        c.text[i] = ColourFromText(*texts[i]).value_or(systemText);
+    return c;
+}
+
+CommandLabel::CommandLabel(const QString &caption, QWidget *parent)
+    : QWidget(parent)
+    , m_caption(caption)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CommandLabel::setColours(const QColor &face, const QColor &text)
+{
+    m_face = face;
+    m_text = text;
+    update();
+}
+
+void CommandLabel::setLabelHeight(int height)
+{
+    m_labelHeight = height;
+}
+
+void CommandLabel::setDrawValues(std::int16_t captionTop, std::int16_t buttonWidth)
+{
+    m_captionTop = captionTop;
+    m_buttonWidth = buttonWidth;
+}
+
+int CommandLabel::labelWidth() const
+{
+    QString plain = m_caption;
+    plain.remove(QLatin1Char('&'));
+    return fontMetrics().horizontalAdvance(plain);
+}
+
+void CommandLabel::PlaceCaption(std::int16_t captionTop, std::int16_t buttonWidth, std::int16_t offset)
+{
+    const int width = labelWidth();
+    m_label = QRect((buttonWidth - width) / 2 + offset + 2, captionTop + offset, width, m_labelHeight);
+}
+
+void CommandLabel::DrawRaised(std::int16_t captionTop, std::int16_t buttonWidth)
+{
+    m_sunken = false;
+    PlaceCaption(captionTop, buttonWidth, 0);
+    update();
+}
+
+void CommandLabel::DrawSunken(std::int16_t captionTop, std::int16_t buttonWidth)
+{
+    m_sunken = true;
+    PlaceCaption(captionTop, buttonWidth, -1);
+    update();
+}
+
+// The border lines run as a line primitive draws them that leaves out each line's end point:
+// raised, white along the top and left edges and black along the bottom and right; sunken, the
+// other way round.
+void CommandLabel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const int w = width();
+    const int h = height();
+    p.fillRect(rect(), m_face);
+    const QColor topLeft = m_sunken ? Qt::black : Qt::white;
+    const QColor bottomRight = m_sunken ? Qt::white : Qt::black;
+    p.setPen(topLeft);
+    p.drawLine(0, 0, w - 1, 0);
+    p.drawLine(0, 0, 0, m_sunken ? h - 2 : h - 1);
+    p.setPen(bottomRight);
+    if (m_sunken) {
+        p.drawLine(0, h - 1, w - 2, h - 1);
+        p.drawLine(w - 1, h - 1, w - 1, 1);
+    } else {
+        p.drawLine(1, h - 1, w - 2, h - 1);
+        p.drawLine(w - 1, h - 1, w - 1, 2);
+    }
+    p.setPen(m_text);
+    const bool underline = style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, this);
+    p.drawText(m_label,
+        Qt::AlignLeft | Qt::AlignTop | (underline ? Qt::TextShowMnemonic : Qt::TextHideMnemonic),
+        m_caption);
+}
+
+void CommandLabel::mousePressEvent(QMouseEvent *event)
+{
+    DrawSunken(m_captionTop, m_buttonWidth);
+    event->accept();
+}
+
+void CommandLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    DrawRaised(m_captionTop, m_buttonWidth);
+    event->accept();
+    // Only the left button runs the command, and only when released over it.
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void CommandLabel::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.size() == 1 && text.at(0).unicode() < 128) {
+        emit keyTyped(static_cast<std::int16_t>(text.at(0).unicode()));
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CommandLabel::changeEvent(QEvent *event)
+{
+    // The caption's width follows the font.
+    if (event->type() == QEvent::FontChange)
+        PlaceCaption(m_captionTop, m_buttonWidth, m_sunken ? -1 : 0);
+    QWidget::changeEvent(event);
+}
+
+} // namespace ui
