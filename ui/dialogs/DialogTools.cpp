@@ -54,10 +54,26 @@ void CentreOnScreen(QWidget *window)
     if (!screen)
         return;
     const QRect area = screen->geometry();
+    // With its title bar and borders once the window manager has framed it.
+    const QSize size = window->frameGeometry().size();
     // Halved towards zero, so a window larger than the screen starts a little above and left of it.
-    const int left = (area.width() - window->width()) / 2;
-    const int top = (area.height() - window->height()) / 2;
+    const int left = (area.width() - size.width()) / 2;
+    const int top = (area.height() - size.height()) / 2;
     window->move(area.x() + left, area.y() + top);
+}
+
+void CentreOnShow::load(QWidget *window)
+{
+    CentreOnScreen(window);
+    m_pending = true;
+}
+
+void CentreOnShow::shown(QWidget *window)
+{
+    if (!m_pending)
+        return;
+    m_pending = false;
+    CentreOnScreen(window);
 }
 
 void SetBase(QWidget *w, const QColor &c)

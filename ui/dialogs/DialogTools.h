@@ -22,8 +22,20 @@ int ToPixels(double twips, std::int16_t tpp);
 // Pixels to twips, clamped to what a signed 16-bit setting can hold.
 std::int16_t ToTwips(int pixels, std::int16_t tpp);
 
-// Moves a window so that its current size sits in the middle of the primary screen.
+// Moves a window, frame included, to the middle of the primary screen.
 void CentreOnScreen(QWidget *window);
+
+// Centres a window when it loads and once more when it shows: a window shown for the first time
+// only then learns the size of its frame.
+class CentreOnShow
+{
+public:
+    void load(QWidget *window);
+    void shown(QWidget *window);
+
+private:
+    bool m_pending = false;
+};
 
 // The background of a text box or list.
 void SetBase(QWidget *w, const QColor &c);

@@ -34,6 +34,7 @@ public:
     void Form_Load();
     // The window's position into the settings, in twips.
     void capturePosition();
+    int syncFollows() const { return m_sync->follows(); }
 
     std::int16_t nPage = -1; // -1 first page, 1 second page
 

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QShowEvent>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -101,7 +102,7 @@ void frmEquiv::Form_Load()
         List3->addItem(QString::fromUtf16(row.alternative));
     }
     layOut();
-    CentreOnScreen(this);
+    m_centre.load(this);
     List1->setFocus();
 }
 
@@ -154,6 +155,12 @@ void frmEquiv::mnuCopy_Click()
         SelectedText(List1) + QLatin1Char(' ') + SelectedText(List2) + QLatin1Char(' ') + SelectedText(List3);
     m_ctx.platform.clipboard.clear();
     m_ctx.platform.clipboard.setText(text);
+}
+
+void frmEquiv::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    m_centre.shown(this);
 }
 
 void frmEquiv::closeEvent(QCloseEvent *event)

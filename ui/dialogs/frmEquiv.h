@@ -41,6 +41,7 @@ public slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // Nothing inside the window closes it, Esc included; only the close box does.
     void reject() override { }
 
@@ -48,6 +49,7 @@ private:
     void layOut();
 
     DialogContext &m_ctx;
+    CentreOnShow m_centre;
     std::unique_ptr<SyncedColumns> m_sync;
     bool m_loaded = false;
 };

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include <algorithm>
 #include <array>
@@ -154,7 +155,7 @@ void frmInfo::Form_Load()
     for (int i = 0; i < 5; ++i)
         lblNotice[i]->setText(QString::fromUtf16(kNotice[static_cast<std::size_t>(i)]));
     arrange();
-    CentreOnScreen(this);
+    m_centre.load(this);
 
     const QString lead(kLead, QLatin1Char(' '));
     m_scroll = lead + rightsNotice() + lead + rightsNotice();
@@ -205,7 +206,8 @@ void frmInfo::arrange()
 
     const QFontMetrics fm(txtAllrights->font());
     const QMargins tm = txtAllrights->textMargins();
-    const int boxW = fm.horizontalAdvance(QString(kLead, QLatin1Char(' '))) + tm.left() + tm.right() + 8;
+    // Frame and inner margins take 8 pixels; a blank less than the lead keeps the first frame empty.
+    const int boxW = fm.horizontalAdvance(QString(kLead - 1, QLatin1Char(' '))) + tm.left() + tm.right() + 8;
     const int boxH = txtAllrights->sizeHint().height();
     const QSize ok = cmdOK->sizeHint().expandedTo(QSize(75, 23));
     const int rowH = std::max(boxH, ok.height());
@@ -248,6 +250,12 @@ void frmInfo::cmdOK_Click()
 }
 
 // Every way out ends the same: the one-shot start-up flag is spent and on-top goes back.
+void frmInfo::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    m_centre.shown(this);
+}
+
 void frmInfo::closeEvent(QCloseEvent *event)
 {
     event->accept();

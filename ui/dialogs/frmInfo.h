@@ -1,6 +1,7 @@
 // The About box: name, version, distribution notice, a scrolling rights line and a blinking picture.
 #pragma once
 
+#include "DialogTools.h"
 #include "Dialogs.h"
 
 #include <QDialog>
@@ -56,6 +57,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // Only OK, Enter and the close box close the box.
     void reject() override { }
 
@@ -64,6 +66,7 @@ private:
     void showFrame(bool full);
 
     DialogContext &m_ctx;
+    CentreOnShow m_centre;
     QString m_scroll;
     std::int16_t m_nScroll = 0;
     std::int16_t m_nAnim = 0;

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -162,7 +163,7 @@ void frmUser::Form_Load()
 {
     m_ctx.onTop.loaded(Secondary::User, this);
     m_loaded = true;
-    CentreOnScreen(this);
+    m_centre.load(this);
     fitQuantityFrame();
     LoadWorkingCopy();
     m_nGrp = 0;
@@ -346,6 +347,12 @@ void frmUser::reject()
 void frmUser::cmdHelp_Click()
 {
     m_ctx.platform.help.showTopic(this, m_ctx.helpFile, 18);
+}
+
+void frmUser::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    m_centre.shown(this);
 }
 
 void frmUser::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 // The editor of the twenty custom quantities: a name per group, ten unit labels with coefficients.
 #pragma once
 
+#include "DialogTools.h"
 #include "Dialogs.h"
 
 #include <QComboBox>
@@ -70,6 +71,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void reject() override; // Esc is Cancel
 
 private:
@@ -80,6 +82,7 @@ private:
     bool acceptableNumber(const QString &part);
 
     DialogContext &m_ctx;
+    CentreOnShow m_centre;
     bool m_loaded = false;
 };
 

@@ -1,0 +1,69 @@
+// What every dialog test needs: recording fakes, the shared state, a stand-in main window and a
+// scratch directory for the files.
+#pragma once
+
+#include "core/mOrlo.h"
+#include "platform/fake/FakePlatform.h"
+#include "store/Store.h"
+#include "ui/dialogs/Dialogs.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+namespace test {
+
+struct Harness
+{
+    platform::fake::FakePlatform fake;
+    platform::Platform services = fake.platform();
+    store::Settings settings;
+    core::UserTables user;
+    core::Catalogue catalogue = core::BuildCatalogue(15, 15, user);
+    ui::OnTop onTop { fake.order, settings.pnShowTop };
+    QTemporaryDir dir;
+    QWidget main;
+    int groupsChanged = 0;
+    QStringList saveFailures;
+    std::function<void()> onGroupsChanged;
+
+    Harness() { onTop.setMainWindow(&main); }
+    std::filesystem::path path() const { return dir.path().toStdString(); }
+
+    ui::DialogContext context(std::filesystem::path dataDir = {})
+    {
+        auto changed = [this] {
+            ++groupsChanged;
+            if (onGroupsChanged)
+                onGroupsChanged();
+        };
+        auto failed = [this](const QString &name) { saveFailures << name; };
+        return { services,
+            settings,
+            catalogue,
+            user,
+            onTop,
+            dataDir.empty() ? path() : dataDir,
+            QStringLiteral("/opt/orlo/Orlohelp.hlp"),
+            15,
+            15,
+            changed,
+            failed };
+    }
+
+    QByteArray datBytes() const
+    {
+        QFile f(dir.filePath(QStringLiteral("ORL_USER.DAT")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+// Runs `step` as soon as the event loop of a modal window spins.
+inline void WhenModal(std::function<void()> step)
+{
+    QTimer::singleShot(0, qApp, std::move(step));
+}
+
+} // namespace test
