@@ -6,7 +6,7 @@
 
 #include <QApplication>
 #include <QSessionManager>
-#include <QTextBrowser>
+#include <QTextBrowser> // completes the help viewer's pointer to its browser
 
 namespace {
 
@@ -27,9 +27,9 @@ int main(int argc, char *argv[])
     preferX11();
     QApplication app(argc, argv);
     platform::qt::QtPlatform desktop;
-    const std::filesystem::path dir = store::MyPath();
-    const QString helpFile = QString::fromStdString((dir / "Orlohelp.hlp").string());
-    ui::frmConvert window(desktop.platform(), dir, helpFile);
+    const std::filesystem::path programDir = store::MyPath();
+    const QString helpFile = QString::fromStdString((programDir / "Orlohelp.hlp").string());
+    ui::frmConvert window(desktop.platform(), store::DataDir(programDir), helpFile);
 
     bool ended = false;
     QObject::connect(&window, &ui::frmConvert::ended, &app, [&ended] {

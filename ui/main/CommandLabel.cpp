@@ -2,6 +2,7 @@
 
 #include "core/mOrlo.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,10 +41,38 @@ CommandColours ResolveCommandColours(const store::Settings &s, const QPalette &p
     return c;
 }
 
+namespace {
+
+// Screen readers announce a command as a button that can be pressed.
+class CommandLabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit CommandLabelAccessible(QWidget *w)
+        : QAccessibleWidget(w, QAccessible::Button)
+    { }
+    QStringList actionNames() const override { return { pressAction() }; }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction())
+            static_cast<CommandLabel *>(widget())->click();
+    }
+};
+
+QAccessibleInterface *commandLabelAccessible(const QString &className, QObject *object)
+{
+    if (className == QStringLiteral("ui::CommandLabel") && object && object->isWidgetType())
+        return new CommandLabelAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 CommandLabel::CommandLabel(const QString &caption, QWidget *parent)
     : QWidget(parent)
     , m_caption(caption)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(commandLabelAccessible), true);
+    (void)factoryInstalled;
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

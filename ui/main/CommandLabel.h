@@ -53,6 +53,9 @@ public:
     // The values every press and release passes to the drawing.
     void setDrawValues(std::int16_t captionTop, std::int16_t buttonWidth);
 
+    // Runs the command as a click does; assistive tools press the command this way.
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
     // A key typed while the command has the keyboard focus, as its character code.

@@ -5,9 +5,9 @@
 #include "ui/dialogs/FrameHeight.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -177,8 +177,7 @@ void frmConvert::refreshUserMenu()
 
 void frmConvert::checkGroupItem(std::int16_t g)
 {
-    for (QAction *a : m_groupItems->actions())
-        a->setChecked(false);
+    SwitchMenus(-1, 0);
     if (g >= 0 && g < core::pnConvGrpCount)
         m_menus.convArray[g]->setChecked(true);
     else if (g >= core::pnConvGrpCount && g < core::pnPrefixGrp)

@@ -19,7 +19,6 @@
 #include <optional>
 
 class QAction;
-class QActionGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -228,7 +227,6 @@ private:
     Labels m_labels;
     Menus m_menus;
     MainLayout m_layout;
-    QActionGroup *m_groupItems = nullptr;
 
     std::optional<int> m_pendingReason;
     bool m_placed = false;

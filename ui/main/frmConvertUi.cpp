@@ -3,7 +3,6 @@
 #include "frmConvert.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -83,6 +82,8 @@ void frmConvert::createControls()
     for (QListWidget *list : { m_c.lstConvFrom, m_c.lstConvInto }) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setUniformItemSizes(true);
+        // Long unit names are elided rather than scrolled, which keeps every row of the list in view.
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->installEventFilter(this);
     }
     m_c.lstConvInto->viewport()->installEventFilter(this);
@@ -91,8 +92,8 @@ void frmConvert::createControls()
 
     m_c.imgHand = new QLabel(client);
     m_c.imgHand->setPixmap(handPicture());
-    if (windowIcon().isNull())
-        setWindowIcon(QIcon(m_c.imgHand->pixmap()));
+    const QString appIcon = QStringLiteral(":/orlo/app.png");
+    setWindowIcon(QFile::exists(appIcon) ? QIcon(appIcon) : QIcon(m_c.imgHand->pixmap()));
     m_c.imgHand->resize(32, 32);
 
     // The Convert command has no button of its own on screen; the other handlers call it.
@@ -194,6 +195,17 @@ QKeySequence ctrl(Qt::Key key)
 
 } // namespace
 
+// Runs `handler` for a menu item. A checkable item's mark is left as it was before the click: the
+// handlers set the marks themselves, and choosing the checked item again must keep its mark.
+template <typename Handler> static void onChosen(QAction *a, frmConvert *window, Handler handler)
+{
+    QObject::connect(a, &QAction::triggered, window, [a, handler] {
+        if (a->isCheckable())
+            a->setChecked(!a->isChecked());
+        handler();
+    });
+}
+
 // One action per caption, all running `slot` with their index; a "-" caption is a separator.
 template <typename Slot>
 static QList<QAction *> addArray(
@@ -203,7 +215,7 @@ static QList<QAction *> addArray(
     for (int i = 0; i < captions.size(); ++i) {
         QAction *a = captions[i] == QStringLiteral("-") ? menu->addSeparator() : menu->addAction(captions[i]);
         a->setObjectName(QString::fromUtf8(name) + QLatin1Char('_') + QString::number(i));
-        QObject::connect(a, &QAction::triggered, window, [window, slot, i] { (window->*slot)(i); });
+        onChosen(a, window, [window, slot, i] { (window->*slot)(i); });
         items.append(a);
     }
     return items;
@@ -323,21 +335,15 @@ void frmConvert::createConvertMenu()
     m.exit = addItem(m.convert, "mnuExit", QStringLiteral("E&xit"));
     m.conv_3->setVisible(false);
     m.exit->setVisible(false);
-    connect(m.convDecimal, &QAction::triggered, this, &frmConvert::mnuConvDecimal_Click);
+    onChosen(m.convDecimal, this, [this] { mnuConvDecimal_Click(); });
     connect(m.convConst, &QAction::triggered, this, &frmConvert::mnuConvConst_Click);
     connect(m.equiv, &QAction::triggered, this, &frmConvert::mnuEquiv_Click);
     connect(m.exit, &QAction::triggered, this, &frmConvert::mnuExit_Click);
 
-    // Exclusive, so that choosing the checked group again leaves its mark in place.
-    m_groupItems = new QActionGroup(this);
-    m_groupItems->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (const QList<QAction *> *items : { &m.convArray, &m.convOtherArray, &m.userArray, &m.convCompArray })
-        for (QAction *a : *items) {
+        for (QAction *a : *items)
             a->setCheckable(true);
-            m_groupItems->addAction(a);
-        }
     m.convDecimal->setCheckable(true);
-    m_groupItems->addAction(m.convDecimal);
 }
 
 void frmConvert::createOptionsHelpMenus()
@@ -354,13 +360,9 @@ void frmConvert::createOptionsHelpMenus()
     const QKeySequence figureKeys[] = {
         ctrl(Qt::Key_F4), ctrl(Qt::Key_F6), ctrl(Qt::Key_F8), ctrl(Qt::Key_Z), QKeySequence(), ctrl(Qt::Key_I)
     };
-    auto *figures = new QActionGroup(this);
     for (int i = 0; i < m.optionsFigArray.size(); ++i) {
         m.optionsFigArray[i]->setShortcut(figureKeys[i]);
-        if (i == 4)
-            continue;
-        m.optionsFigArray[i]->setCheckable(true);
-        figures->addAction(m.optionsFigArray[i]);
+        m.optionsFigArray[i]->setCheckable(i != 4);
     }
     m.optionsForm = addSubmenu(m.options, "mnuOptionsForm", QStringLiteral("&Number Format"));
     m.optionsFormArray = addArray(this,
@@ -370,21 +372,14 @@ void frmConvert::createOptionsHelpMenus()
         &frmConvert::mnuOptionsFormArray_Click);
     m.optionsFormArray[0]->setShortcut(ctrl(Qt::Key_R));
     m.optionsFormArray[1]->setShortcut(ctrl(Qt::Key_S));
-    auto *formats = new QActionGroup(this);
-    for (QAction *a : m.optionsFormArray) {
+    for (QAction *a : m.optionsFormArray)
         a->setCheckable(true);
-        formats->addAction(a);
-    }
     addSeparator(m.options, "mnuOption_2");
     m.showTop = addItem(m.options, "mnuShowTop", QStringLiteral("Always on &Top"), ctrl(Qt::Key_T));
     m.showTop->setCheckable(true);
     addSeparator(m.options, "mnuOption_3");
     m.userDef = addItem(m.options, "mnuUserDef", QStringLiteral("&Add/Edit Custom Quantities..."));
-    // The handler sets the mark itself, from the state before the click.
-    connect(m.showTop, &QAction::triggered, this, [this] {
-        m_menus.showTop->setChecked(!m_menus.showTop->isChecked());
-        mnuShowTop_Click();
-    });
+    onChosen(m.showTop, this, [this] { mnuShowTop_Click(); });
     connect(m.userDef, &QAction::triggered, this, &frmConvert::mnuUserDef_Click);
 
     m.help = menuBar()->addMenu(QStringLiteral("&Help"));

@@ -3,6 +3,7 @@
 #include "ui/main/MainLayout.h"
 #include "ui/main/StripChars.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QLocale>
 #include <QMouseEvent>
@@ -37,6 +38,7 @@ private slots:
     void raisedAndSunkenBorders();
     void anyButtonPressesButOnlyLeftClickRuns_data();
     void anyButtonPressesButOnlyLeftClickRuns();
+    void announcedAsAPressableButton();
 };
 
 void LayoutTest::nearestTakesHalvesToEven_data()
@@ -353,6 +355,21 @@ void LayoutTest::anyButtonPressesButOnlyLeftClickRuns()
     QVERIFY(!c->isSunken());
     QCOMPARE(c->captionRect(), rest);
     QCOMPARE(clicked.count(), clicks);
+}
+
+void LayoutTest::announcedAsAPressableButton()
+{
+    QWidget host;
+    CommandLabel *c = makeCommand(&host);
+    c->setAccessibleName(QStringLiteral("Copy"));
+    QSignalSpy clicked(c, &CommandLabel::clicked);
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(c);
+    QVERIFY(a);
+    QCOMPARE(a->role(), QAccessible::Button);
+    QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Copy"));
+    QVERIFY(a->actionInterface());
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicked.count(), 1);
 }
 
 QTEST_MAIN(LayoutTest)
