@@ -5,16 +5,9 @@
 #include "frmInfo.h"
 #include "frmUser.h"
 
-#include <QAction>
-
 namespace ui {
 
 namespace {
-
-bool IsBlank(const std::string &s)
-{
-    return s.find_first_not_of(' ') == std::string::npos;
-}
 
 void BringForward(QWidget *w)
 {
@@ -24,24 +17,6 @@ void BringForward(QWidget *w)
 }
 
 } // namespace
-
-void UpdateCustomMenu(const core::UserTables &user, const QList<QAction *> &mnuUserArray, QAction *mnuUser)
-{
-    bool anyNamed = false;
-    for (qsizetype g = 0; g < mnuUserArray.size() && g < core::pnUserGrpCount; ++g) {
-        const std::string &name = user.UserGrpName[static_cast<std::size_t>(g)];
-        QAction *item = mnuUserArray[g];
-        if (!IsBlank(name)) {
-            anyNamed = true;
-            item->setVisible(true);
-            item->setText(QString::fromStdString(name));
-        } else if (g > 0) {
-            item->setVisible(false);
-        }
-    }
-    if (mnuUser)
-        mnuUser->setEnabled(anyNamed);
-}
 
 Dialogs::Dialogs(DialogContext ctx)
     : m_ctx(std::move(ctx))

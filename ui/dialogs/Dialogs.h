@@ -6,14 +6,12 @@
 #include "platform/Platform.h"
 #include "store/Store.h"
 
-#include <QList>
 #include <QString>
 
 #include <filesystem>
 #include <functional>
 #include <memory>
 
-class QAction;
 class QWidget;
 
 namespace ui {
@@ -35,11 +33,6 @@ struct DialogContext
     // A failed save: the main window parks itself, shows "Failed to save file as '<name>'." and comes back.
     std::function<void(const QString &fileName)> reportSaveFailure;
 };
-
-// Brings the Custom Quantities menu in line with the tables after the editor's OK: a named group's
-// item shows and carries its name; an unnamed group's item hides, except item 0, which stays with
-// its last caption so the submenu never ends up empty. `mnuUser` is enabled while any group is named.
-void UpdateCustomMenu(const core::UserTables &user, const QList<QAction *> &mnuUserArray, QAction *mnuUser);
 
 class frmConstants;
 class frmEquiv;
