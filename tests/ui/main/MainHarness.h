@@ -8,35 +8,28 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMap>
 #include <QMenu>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-#include <filesystem>
 #include <memory>
+
+using Call = platform::fake::FakeWindowOrder::Call;
 
 struct MainHarness
 {
     platform::fake::FakePlatform fake;
     QTemporaryDir dir;
+    std::filesystem::path dataDir { dir.path().toStdString() };
     std::unique_ptr<ui::frmConvert> w;
-    std::filesystem::path dataDir; // the temporary folder unless set
 
-    std::filesystem::path path() const
-    {
-        return dataDir.empty() ? std::filesystem::path(dir.path().toStdString()) : dataDir;
-    }
-    QString helpFile() const { return dir.filePath(QStringLiteral("Orlohelp.hlp")); }
-
-    // The configuration file with every default, lines replaced by number.
-    void writeCfg(const QMap<int, QString> &replaced = {}) const
+    // The configuration file with every default, lines replaced by number, and a custom quantity
+    // file whose named groups have the units "base" and "double".
+    void writeFiles(const QMap<int, QString> &cfg = {}, const QMap<int, std::string> &groups = {}) const
     {
         const char *defaults[] = { "[Window]",
             "Top=1350",
@@ -54,22 +47,12 @@ struct MainHarness
             "TextColor1=-1",
             "TextColor2=-1",
             "TextColor3=-1" };
-        QStringList lines;
-        for (const char *l : defaults)
-            lines << QString::fromLatin1(l);
-        for (auto it = replaced.begin(); it != replaced.end(); ++it)
-            lines[it.key()] = it.value();
         QFile f(dir.filePath(QStringLiteral("ORLOPREF.CFG")));
         QVERIFY(f.open(QIODevice::WriteOnly));
-        for (const QString &l : lines)
-            f.write(l.toLatin1() + "\r\n");
-    }
-
-    // The custom quantity file with the given group names, each with two units.
-    void writeUserGroups(const QMap<int, std::string> &names) const
-    {
+        for (int i = 0; i < 16; ++i)
+            f.write(cfg.value(i, QString::fromLatin1(defaults[i])).toLatin1() + "\r\n");
         core::UserTables t;
-        for (auto it = names.begin(); it != names.end(); ++it) {
+        for (auto it = groups.begin(); it != groups.end(); ++it) {
             const auto g = static_cast<std::size_t>(it.key());
             t.UserGrpName[g] = it.value();
             t.UserUnitName[g][0] = "base";
@@ -77,18 +60,13 @@ struct MainHarness
             t.UserUnitName[g][1] = "double";
             t.UserCoefText[g][1] = "2";
         }
-        QCOMPARE(store::DatSave(path(), t), store::SaveResult::Saved);
-    }
-
-    void writeBothFiles(const QMap<int, QString> &cfg = {}) const
-    {
-        writeCfg(cfg);
-        writeUserGroups({});
+        QCOMPARE(store::DatSave(dataDir, t), store::SaveResult::Saved);
     }
 
     ui::frmConvert &start(const std::function<void(ui::frmConvert &)> &beforeLoad = {})
     {
-        w = std::make_unique<ui::frmConvert>(fake.platform(), path(), helpFile());
+        w = std::make_unique<ui::frmConvert>(
+            fake.platform(), dataDir, dir.filePath(QStringLiteral("Orlohelp.hlp")));
         if (beforeLoad)
             beforeLoad(*w);
         w->Form_Load();
@@ -107,14 +85,6 @@ inline QStringList entries(const QListWidget *list)
     return out;
 }
 
-inline int rowOf(const QListWidget *list, const QString &text)
-{
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->text() == text)
-            return i;
-    return -1;
-}
-
 // Selects an entry with the mouse, as a user does.
 inline void clickRow(QListWidget *list, int row)
 {
@@ -124,25 +94,21 @@ inline void clickRow(QListWidget *list, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
-// The group items that carry a check mark, by object name.
-inline QStringList checkedGroupItems(const ui::frmConvert::Menus &m)
+inline void clickRow(QListWidget *list, const char *entry)
 {
-    QStringList out;
-    for (const QList<QAction *> *items : { &m.convArray, &m.convOtherArray, &m.userArray, &m.convCompArray })
-        for (QAction *a : *items)
-            if (a->isChecked())
-                out << a->objectName();
-    if (m.convDecimal->isChecked())
-        out << m.convDecimal->objectName();
-    return out;
+    clickRow(list, static_cast<int>(entries(list).indexOf(QString::fromUtf8(entry))));
 }
 
-inline QList<int> checkedItems(const QList<QAction *> &items)
+// Object names of the checked items; the group items of every family when `items` is empty.
+inline QStringList checkedItems(const ui::frmConvert::Menus &m, QList<QAction *> items = {})
 {
-    QList<int> out;
-    for (int i = 0; i < items.size(); ++i)
-        if (items[i]->isChecked())
-            out << i;
+    if (items.isEmpty())
+        items = m.convArray + m.convOtherArray + m.userArray + m.convCompArray
+            + QList<QAction *> { m.convDecimal };
+    QStringList out;
+    for (QAction *a : items)
+        if (a->isChecked())
+            out << a->objectName();
     return out;
 }
 
