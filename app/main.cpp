@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QSessionManager>
-#include <QTextBrowser> // completes the help viewer's pointer to its browser
 
 namespace {
 
@@ -26,10 +25,19 @@ int main(int argc, char *argv[])
 {
     preferX11();
     QApplication app(argc, argv);
+    // The program ends when its window has closed and saved, not when the last window leaves the
+    // screen: the window may be hidden in the notification area, or a tool window without a task-bar
+    // entry, which Qt does not count.
+    QApplication::setQuitOnLastWindowClosed(false);
     platform::qt::QtPlatform desktop;
+    // One converter per session: a second one would overwrite the first one's configuration at exit.
+    if (desktop.instance.activateRunning())
+        return 0;
     const std::filesystem::path programDir = store::MyPath();
     const QString helpFile = QString::fromStdString((programDir / "Orlohelp.hlp").string());
     ui::frmConvert window(desktop.platform(), store::DataDir(programDir), helpFile);
+    window.setProgramDir(programDir);
+    desktop.instance.listen([&window] { window.showFromAnotherStart(); });
 
     bool ended = false;
     QObject::connect(&window, &ui::frmConvert::ended, &app, [&ended] {

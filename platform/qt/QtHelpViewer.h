@@ -4,8 +4,7 @@
 #include "platform/Platform.h"
 
 #include <QPointer>
-
-class QTextBrowser;
+#include <QTextBrowser>
 
 namespace platform::qt {
 

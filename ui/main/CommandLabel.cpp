@@ -169,7 +169,9 @@ void CommandLabel::mouseReleaseEvent(QMouseEvent *event)
 void CommandLabel::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
-    if (text.size() == 1 && text.at(0).unicode() < 128) {
+    // Keys held with Ctrl, Alt or Meta belong to the menus and the desktop.
+    const bool modified = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!modified && text.size() == 1 && text.at(0).unicode() < 128) {
         emit keyTyped(static_cast<std::int16_t>(text.at(0).unicode()));
         event->accept();
         return;

@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -72,6 +71,7 @@ frmConvert::frmConvert(
     : QMainWindow(parent)
     , m_platform(platform)
     , m_dataDir(std::move(dataDir))
+    , m_programDir(store::MyPath())
     , m_helpFile(std::move(helpFile))
     , m_onTop(platform.order, m_settings.pnShowTop)
 {
@@ -108,6 +108,8 @@ void frmConvert::Form_Load()
     m_platform.tray.TrayIconAdd(windowIcon(),
         QStringLiteral("Orlo Unit Converter"),
         [this](platform::TrayIcon::Event e) { picIcon_MouseMove(e); });
+    // Without a notification area the task bar is the only way back to a window out of view.
+    m_platform.order.setTaskbarEntry(this, !m_platform.tray.isAvailable());
     Tppx = m_platform.screen.twipsPerPixelX();
     Tppy = m_platform.screen.twipsPerPixelY();
     m_dialogs = std::make_unique<Dialogs>(dialogContext());
@@ -156,6 +158,7 @@ void frmConvert::Form_Load()
     checkFormatItem(m_settings.pnFormFlag);
     ShowGroup();
     show();
+    m_loaded = true;
 }
 
 void frmConvert::refreshUserMenu()
@@ -450,19 +453,6 @@ void frmConvert::mnuUserDef_Click()
     m_dialogs->showUser();
 }
 
-// Commands of the clipboard, calculator, keyboard and notification-icon work; not wired up yet.
-
-void frmConvert::mnuFileMinimize_Click() { }
-void frmConvert::mnuEditCopy_Click() { }
-void frmConvert::mnuEditPaste_Click() { }
-void frmConvert::mnuHistoryArray_Click(int) { }
-void frmConvert::lblCopy_Click() { }
-void frmConvert::lblPaste_Click() { }
-void frmConvert::lblCal_Click() { }
-void frmConvert::lblShrink_Click() { }
-void frmConvert::KeyCommand(std::int16_t) { }
-void frmConvert::picIcon_MouseMove(platform::TrayIcon::Event) { }
-
 // Shutdown
 
 void frmConvert::mnuFileExit_Click()
@@ -507,15 +497,19 @@ void frmConvert::Form_QueryUnload(int UnloadMode)
 void frmConvert::CfgSaveOnExit()
 {
     // Before the window took its stored place, its position says nothing.
-    if (m_placed && !isMinimized() && !isMaximized()) {
-        m_settings.pnFrmConvLeft = clampToInt16(static_cast<double>(x()) * Tppx);
-        m_settings.pnFrmConvTop = clampToInt16(static_cast<double>(y()) * Tppy);
-    }
+    if (m_placed && !isMinimized() && !isMaximized())
+        storeMainPosition();
     if (m_dialogs)
         m_dialogs->captureConstantsPosition();
     if (store::CfgSave(m_dataDir, m_settings) == store::SaveResult::Failed)
         reportSaveFailure(QString::fromUtf8(
             store::kCfgFileName.data(), static_cast<qsizetype>(store::kCfgFileName.size())));
+}
+
+void frmConvert::storeMainPosition()
+{
+    m_settings.pnFrmConvLeft = clampToInt16(static_cast<double>(x()) * Tppx);
+    m_settings.pnFrmConvTop = clampToInt16(static_cast<double>(y()) * Tppy);
 }
 
 void frmConvert::ParkMainWindow()
@@ -539,23 +533,6 @@ void frmConvert::reportSaveFailure(const QString &fileName)
         kTitle,
         platform::MsgIcon::Critical);
     UnparkMainWindow();
-}
-
-bool frmConvert::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_c.lstConvInto->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        lstConvInto_MouseUp();
-        return false;
-    }
-    // Menu shortcuts come before the controls' own keys (Ctrl+C, Ctrl+Z, ... in a text box).
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const QKeySequence pressed(key->keyCombination());
-        for (QAction *a : findChildren<QAction *>())
-            if (!a->shortcut().isEmpty() && a->shortcut() == pressed && a->isEnabled() && a->isVisible())
-                return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace ui

@@ -1,4 +1,5 @@
-// The converter's main window: the quantity menus, the two unit lists, instant conversion, options.
+// The converter's main window: the quantity menus, the two unit lists, instant conversion, options,
+// copy, paste and history, the calculator hand-off, the keyboard, and the notification icon.
 #pragma once
 
 #include "MainLayout.h"
@@ -12,6 +13,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -20,6 +22,7 @@
 
 class QAction;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -37,6 +40,10 @@ inline constexpr int kCloseBox = 0;
 inline constexpr int kCloseByProgram = 1; // the Exit commands
 inline constexpr int kCloseBySession = 2; // the user logs out or the system shuts down
 inline constexpr int kCloseByTerminate = 3; // a task manager's termination request
+
+// How long the Calculator command waits for the calculator it started to answer.
+inline constexpr std::chrono::milliseconds kCalculatorAnswer { 3000 };
+inline const QString kCalculatorFile = QStringLiteral("VELDRA.EXE");
 
 class frmConvert : public QMainWindow
 {
@@ -117,6 +124,13 @@ public:
 
     // Replaces the About box shown at start-up and from the Help menu (the default opens frmInfo).
     void setAboutHook(std::function<void()> hook) { m_showAbout = std::move(hook); }
+    // The folder the calculator is started from; the program's own folder unless set.
+    void setProgramDir(std::filesystem::path dir) { m_programDir = std::move(dir); }
+    QString calculatorProgram() const;
+
+    // A later start of the program asks for this one: show it, hidden or not, in front. Nothing
+    // happens before the start-up has shown the window, which it then does anyway.
+    void showFromAnotherStart();
 
     void ShowGroup();
     void SwitchMenus(std::int16_t family, std::int16_t index);
@@ -186,6 +200,8 @@ private slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void createControls();
@@ -207,6 +223,14 @@ private:
     void checkFormatItem(std::int16_t format);
     void popUpWarpMenu();
 
+    void RecordHistory();
+    void calculatorFailed();
+    bool controlKeyPress(QObject *watched, QKeyEvent *key);
+    bool isMenuShortcut(const QKeyEvent *key) const;
+    void putOutOfView();
+    void popUpTrayMenu();
+    void storeMainPosition();
+
     void CfgSaveOnExit();
     void ParkMainWindow();
     void UnparkMainWindow();
@@ -215,6 +239,7 @@ private:
 
     platform::Platform m_platform;
     std::filesystem::path m_dataDir;
+    std::filesystem::path m_programDir;
     QString m_helpFile;
     store::Settings m_settings;
     core::UserTables m_user;
@@ -230,6 +255,9 @@ private:
 
     std::optional<int> m_pendingReason;
     bool m_placed = false;
+    bool m_loaded = false; // the start-up has shown the window
+    bool m_calling = false; // the Calculator command is waiting for its calculator
+    bool m_iconified = false; // Minimize iconified the window for want of a notification area
     bool m_unloaded = false;
     bool m_closed = false;
     bool m_filling = false;

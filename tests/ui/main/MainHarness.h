@@ -17,8 +17,31 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 using Call = platform::fake::FakeWindowOrder::Call;
+
+inline QStringList entries(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+// Selects an entry with the mouse, as a user does.
+inline void clickRow(QListWidget *list, int row)
+{
+    QListWidgetItem *item = list->item(row);
+    QVERIFY(item);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+inline void clickRow(QListWidget *list, const char *entry)
+{
+    clickRow(list, static_cast<int>(entries(list).indexOf(QString::fromUtf8(entry))));
+}
 
 struct MainHarness
 {
@@ -26,6 +49,8 @@ struct MainHarness
     QTemporaryDir dir;
     std::filesystem::path dataDir { dir.path().toStdString() };
     std::unique_ptr<ui::frmConvert> w;
+    // The services the window gets; the fakes unless a test puts real ones in.
+    std::optional<platform::Platform> services;
 
     // The configuration file with every default, lines replaced by number, and a custom quantity
     // file whose named groups have the units "base" and "double".
@@ -66,38 +91,28 @@ struct MainHarness
     ui::frmConvert &start(const std::function<void(ui::frmConvert &)> &beforeLoad = {})
     {
         w = std::make_unique<ui::frmConvert>(
-            fake.platform(), dataDir, dir.filePath(QStringLiteral("Orlohelp.hlp")));
+            services.value_or(fake.platform()), dataDir, dir.filePath(QStringLiteral("Orlohelp.hlp")));
         if (beforeLoad)
             beforeLoad(*w);
         w->Form_Load();
         return *w;
     }
 
+    // Length with "mi: mile" into "m: meter" selected and the window active.
+    ui::frmConvert &startMileIntoMetre(const QString &input = {})
+    {
+        writeFiles();
+        start().activateWindow();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(w.get())); }();
+        clickRow(c().lstConvFrom, "mi: mile");
+        clickRow(c().lstConvInto, "m: meter");
+        QTest::keyClicks(c().txtInput, input);
+        return *w;
+    }
+
     const ui::frmConvert::Controls &c() const { return w->controls(); }
     const ui::frmConvert::Menus &m() const { return w->menus(); }
 };
-
-inline QStringList entries(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
-// Selects an entry with the mouse, as a user does.
-inline void clickRow(QListWidget *list, int row)
-{
-    QListWidgetItem *item = list->item(row);
-    QVERIFY(item);
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-}
-
-inline void clickRow(QListWidget *list, const char *entry)
-{
-    clickRow(list, static_cast<int>(entries(list).indexOf(QString::fromUtf8(entry))));
-}
 
 // Object names of the checked items; the group items of every family when `items` is empty.
 inline QStringList checkedItems(const ui::frmConvert::Menus &m, QList<QAction *> items = {})

@@ -20,20 +20,10 @@ private slots:
     void helpAndAbout();
 };
 
-// Length, "mi: mile" into "m: meter".
-static void mileIntoMetre(MainHarness &h)
-{
-    h.writeFiles();
-    h.start().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(h.w.get()));
-    clickRow(h.c().lstConvFrom, "mi: mile");
-    clickRow(h.c().lstConvInto, "m: meter");
-}
-
 void SelectionTest::typingConvertsOnEveryKeystroke()
 {
     MainHarness h;
-    mileIntoMetre(h);
+    h.startMileIntoMetre();
     QCOMPARE(QApplication::focusWidget(), h.c().txtInput); // picking the Into unit hands the focus back
     const std::pair<Qt::Key, const char *> steps[] = {
         { Qt::Key_1, "1609.34" },
@@ -76,7 +66,7 @@ void SelectionTest::blankedIntoEntryFollowsTheFromSelection()
 void SelectionTest::choosingTheShownGroupChangesNothingAnotherClearsAll()
 {
     MainHarness h;
-    mileIntoMetre(h);
+    h.startMileIntoMetre();
     QTest::keyClicks(h.c().txtInput, QStringLiteral("3"));
     const QString result = h.c().txtResult->text();
     const QStringList into = entries(h.c().lstConvInto);
@@ -119,7 +109,7 @@ void SelectionTest::formatMenusReformatAtOnce()
     QFETCH(int, pnFigure);
     QFETCH(QString, result);
     MainHarness h;
-    mileIntoMetre(h);
+    h.startMileIntoMetre();
     QTest::keyClicks(h.c().txtInput, input);
     // Twice: choosing the checked item again keeps its mark and converts again.
     for (int round = 0; round < 2; ++round) {
@@ -137,7 +127,7 @@ void SelectionTest::formatMenusReformatAtOnce()
 void SelectionTest::menuShortcutsWinInTheInputBox()
 {
     MainHarness h;
-    mileIntoMetre(h);
+    h.startMileIntoMetre();
     QTest::keyClicks(h.c().txtInput, QStringLiteral("12"));
     // Ctrl+Z is ten figures rather than the box's undo.
     const std::tuple<Qt::Key, int, int> keys[] = {
@@ -154,7 +144,7 @@ void SelectionTest::menuShortcutsWinInTheInputBox()
 void SelectionTest::commaShowsTheSeparatorMessage()
 {
     MainHarness h;
-    mileIntoMetre(h);
+    h.startMileIntoMetre();
     QTest::keyClicks(h.c().txtInput, QStringLiteral("1,5"));
     QCOMPARE(h.fake.messages.shown.size(), 2); // "1," and "1,5" are each checked
     QCOMPARE(h.fake.messages.shown[0].text,

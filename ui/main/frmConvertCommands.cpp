@@ -1,0 +1,321 @@
+// The converter window's commands that move values out and in (clipboard, history, calculator), its
+// keyboard routing, and how it leaves and comes back into view.
+#include "CommandLabel.h"
+#include "History.h"
+#include "frmConvert.h"
+#include "ui/dialogs/DialogTools.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTimer>
+
+#include <algorithm>
+#include <optional>
+
+namespace ui {
+
+namespace {
+
+const QString kCalculatorMessage = QStringLiteral("The executable file cannot be found.");
+const QString kCalculatorTitle = QStringLiteral(" Error");
+const QString kCalculatorItem = QStringLiteral("txtInput");
+
+// The character code a key types, as the letter commands compare it. Keys held with Ctrl, Alt or
+// Meta are the menus' and the desktop's, never a letter command.
+std::optional<std::int16_t> KeyAscii(const QKeyEvent &key)
+{
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    const QString text = key.text();
+    if (text.size() != 1)
+        return std::nullopt;
+    return static_cast<std::int16_t>(text.at(0).unicode());
+}
+
+bool isEnter(const QKeyEvent &key)
+{
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+// Clipboard and history
+
+void frmConvert::lblCopy_Click()
+{
+    mnuEditCopy_Click();
+    RecordHistory();
+}
+
+void frmConvert::mnuEditCopy_Click()
+{
+    m_platform.clipboard.clear();
+    m_platform.clipboard.setText(m_c.txtResult->text());
+}
+
+void frmConvert::lblPaste_Click()
+{
+    // Emptying first makes the pasted text convert even when it equals what the box holds.
+    m_c.txtInput->setText(QString());
+    m_c.txtInput->setText(m_platform.clipboard.text());
+}
+
+void frmConvert::mnuEditPaste_Click()
+{
+    m_c.txtInput->setText(m_platform.clipboard.text());
+}
+
+// The statement is kept whole in the item's data; its caption doubles "&" so none becomes an access key.
+void frmConvert::RecordHistory()
+{
+    QList<QAction *> &items = m_menus.historyArray;
+    m_menus.history->menuAction()->setEnabled(true);
+    nHistCount = static_cast<std::int16_t>(std::min<int>(nHistCount + 1, static_cast<int>(items.size())));
+    items[nHistCount - 1]->setVisible(true);
+    for (int j = nHistCount - 1; j > 0; --j) {
+        items[j]->setText(items[j - 1]->text());
+        items[j]->setData(items[j - 1]->data());
+    }
+    const QString statement = HistoryStatement(m_settings.pnSelUnitGrp,
+        m_c.txtInput->text(),
+        SelectedText(m_c.lstConvFrom),
+        m_c.txtResult->text(),
+        SelectedText(m_c.lstConvInto));
+    items[0]->setData(statement);
+    items[0]->setText(QString(statement).replace(QLatin1Char('&'), QStringLiteral("&&")));
+}
+
+void frmConvert::mnuHistoryArray_Click(int Index)
+{
+    if (Index < 0 || Index >= nHistCount)
+        return;
+    m_platform.clipboard.clear();
+    m_platform.clipboard.setText(m_menus.historyArray[Index]->data().toString());
+}
+
+// The calculator
+
+QString frmConvert::calculatorProgram() const
+{
+    return QString::fromStdString((m_programDir / kCalculatorFile.toStdString()).string());
+}
+
+// A new calculator on every use; the value goes to that one, never to an older one still open.
+void frmConvert::lblCal_Click()
+{
+    // Waiting lets events run, which could bring the command back before it has finished.
+    if (m_calling)
+        return;
+    m_calling = true;
+    m_c.txtDest->setText(m_c.txtResult->text());
+    const std::optional<std::int64_t> pid = m_platform.process.startDetached(calculatorProgram());
+    bool sent = false;
+    if (pid) {
+        m_platform.process.processEvents();
+        if (m_platform.calculator.open(*pid, kCalculatorAnswer)) {
+            sent = m_platform.calculator.poke(kCalculatorItem, m_c.txtDest->text());
+            m_platform.calculator.close();
+        }
+    }
+    m_calling = false;
+    if (!sent)
+        calculatorFailed();
+}
+
+void frmConvert::calculatorFailed()
+{
+    m_platform.messages.show(this, kCalculatorMessage, kCalculatorTitle, platform::MsgIcon::Critical);
+}
+
+// Keyboard
+
+void frmConvert::KeyCommand(std::int16_t KeyAscii)
+{
+    // Letters typed into the two text boxes are text.
+    const QWidget *active = focusWidget();
+    if (active == m_c.txtInput || active == m_c.txtResult)
+        return;
+    switch (KeyAscii) {
+    case 'P':
+    case 'p':
+        lblPaste_Click();
+        break;
+    case 'M':
+    case 'm':
+        lblShrink_Click();
+        break;
+    case 'A':
+    case 'a':
+        lblCal_Click();
+        break;
+    case 'C':
+    case 'c':
+        lblCopy_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+bool frmConvert::isMenuShortcut(const QKeyEvent *key) const
+{
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction *a : findChildren<QAction *>())
+        if (!a->shortcut().isEmpty() && a->shortcut() == pressed && a->isEnabled() && a->isVisible())
+            return true;
+    return false;
+}
+
+// A key pressed in a list or the input box, before the control sees it; true when it is used up.
+bool frmConvert::controlKeyPress(QObject *watched, QKeyEvent *key)
+{
+    if (watched == m_c.lstConvFrom || watched == m_c.lstConvInto) {
+        // The list still gets the letter afterwards and moves to the next entry it begins.
+        if (const auto ascii = KeyAscii(*key))
+            KeyCommand(*ascii);
+        if (watched == m_c.lstConvFrom && isEnter(*key)) {
+            cmdConvert_Click();
+            return true;
+        }
+        return false;
+    }
+    if (watched == m_c.txtInput && isEnter(*key)) {
+        cmdConvert_Click();
+        return true;
+    }
+    return false;
+}
+
+bool frmConvert::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+        if (watched == m_c.lstConvInto->viewport())
+            lstConvInto_MouseUp();
+        break;
+    case QEvent::ShortcutOverride:
+        // Menu shortcuts come before the controls' own keys (Ctrl+C, Ctrl+X, Ctrl+Z ... in a text
+        // box): left unclaimed, the key goes to the menu item and nowhere else.
+        if (isMenuShortcut(static_cast<QKeyEvent *>(event))) {
+            event->ignore();
+            return true;
+        }
+        break;
+    case QEvent::KeyPress:
+        if (controlKeyPress(watched, static_cast<QKeyEvent *>(event)))
+            return true;
+        break;
+    case QEvent::KeyRelease:
+        // One release per key, however long it was held.
+        if ((watched == m_c.lstConvFrom || watched == m_c.lstConvInto)
+            && !static_cast<QKeyEvent *>(event)->isAutoRepeat() && readyToConvert())
+            cmdConvert_Click();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Keys reach the window when no control has the focus, and also when a control passed them on; the
+// lists and the command labels have run their letter command by then.
+void frmConvert::keyPressEvent(QKeyEvent *event)
+{
+    QWidget *focus = focusWidget();
+    const bool handled =
+        focus == m_c.lstConvFrom || focus == m_c.lstConvInto || qobject_cast<CommandLabel *>(focus);
+    if (!handled)
+        if (const auto ascii = KeyAscii(*event))
+            KeyCommand(*ascii);
+    QMainWindow::keyPressEvent(event);
+}
+
+// Out of view and back
+
+void frmConvert::lblShrink_Click()
+{
+    m_onTop.hideReferenceWindows();
+    storeMainPosition();
+    pnShownUnitGrp = m_settings.pnSelUnitGrp;
+    putOutOfView();
+}
+
+void frmConvert::mnuFileMinimize_Click()
+{
+    putOutOfView();
+}
+
+void frmConvert::putOutOfView()
+{
+    if (m_platform.tray.isAvailable()) {
+        hide();
+        return;
+    }
+    // With no notification area a hidden window would be lost for good: keep its task-bar entry and
+    // iconify it instead.
+    m_platform.order.setTaskbarEntry(this, true);
+    m_iconified = true;
+    showMinimized();
+}
+
+void frmConvert::changeEvent(QEvent *event)
+{
+    // Back from the task bar after Minimize: the reference windows return as from the icon.
+    if (event->type() == QEvent::WindowStateChange && m_iconified && !isMinimized()) {
+        m_iconified = false;
+        // After the state change is through: handing on-top over may re-create the window.
+        QTimer::singleShot(0, this, [this] {
+            if (!m_unloaded)
+                m_onTop.showFromTray();
+        });
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void frmConvert::picIcon_MouseMove(platform::TrayIcon::Event event)
+{
+    if (!m_loaded || m_unloaded)
+        return;
+    switch (event) {
+    case platform::TrayIcon::Event::LeftPress:
+        m_onTop.showFromTray();
+        break;
+    case platform::TrayIcon::Event::RightRelease:
+        popUpTrayMenu();
+        break;
+    }
+}
+
+// The Convert menu at the icon, with Exit as its default entry; then the window comes back in its
+// normal state.
+void frmConvert::popUpTrayMenu()
+{
+    m_menus.conv_3->setVisible(true);
+    m_menus.exit->setVisible(true);
+    m_menus.convert->setDefaultAction(m_menus.exit);
+    m_menus.convert->exec(m_platform.tray.cursorPos());
+    m_menus.convert->setDefaultAction(nullptr);
+    m_menus.conv_3->setVisible(false);
+    m_menus.exit->setVisible(false);
+    // Exit was chosen: the program is ending.
+    if (m_unloaded)
+        return;
+    if (isMinimized())
+        showNormal();
+    m_platform.process.processEvents();
+    show();
+}
+
+void frmConvert::showFromAnotherStart()
+{
+    if (!m_loaded || m_unloaded)
+        return;
+    if (isMinimized())
+        showNormal();
+    m_onTop.showFromTray();
+}
+
+} // namespace ui
