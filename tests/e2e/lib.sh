@@ -11,13 +11,14 @@ step() {
   echo "-- $E2E_STEP"
 }
 
-# fail MESSAGE: ends the test; with a display up, a picture of the screen goes to the test's
-# working folder (CTest's build folder of these tests) for whoever reads the failure.
+# fail MESSAGE: ends the test; with a display up, a picture of the screen goes to the folder
+# $E2E_PICTURES (by default the working folder, CTest's build folder of these tests; empty: none).
 fail() {
   echo "FAIL [$E2E_STEP]: $*" >&2
-  if [ -n "${DISPLAY:-}" ] && command -v import >/dev/null; then
+  local pictures=${E2E_PICTURES-$PWD}
+  if [ -n "${DISPLAY:-}" ] && [ -n "$pictures" ] && command -v import >/dev/null; then
     local picture
-    picture="$PWD/$(basename "$0" .sh)-failure.png"
+    picture="$pictures/$(basename "$0" .sh)-failure.png"
     timeout 10 import -window root "$picture" 2>/dev/null && echo "screen at the failure: $picture" >&2
   fi
   exit 1
