@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,34 +30,44 @@ struct Harness
     QStringList saveFailures;
     std::function<void()> onGroupsChanged;
 
-    Harness() { onTop.setMainWindow(&main); }
-    std::filesystem::path path() const { return dir.path().toStdString(); }
-
-    ui::DialogContext context(std::filesystem::path dataDir = {})
-    {
-        auto changed = [this] {
+    ui::DialogContext ctx { services,
+        settings,
+        catalogue,
+        user,
+        onTop,
+        dir.path().toStdString(),
+        QStringLiteral("/opt/orlo/Orlohelp.hlp"),
+        15,
+        15,
+        [this] {
             ++groupsChanged;
             if (onGroupsChanged)
                 onGroupsChanged();
-        };
-        auto failed = [this](const QString &name) { saveFailures << name; };
-        return { services,
-            settings,
-            catalogue,
-            user,
-            onTop,
-            dataDir.empty() ? path() : dataDir,
-            QStringLiteral("/opt/orlo/Orlohelp.hlp"),
-            15,
-            15,
-            changed,
-            failed };
-    }
+        },
+        [this](const QString &name) { saveFailures << name; } };
+
+    Harness() { onTop.setMainWindow(&main); }
+    std::filesystem::path path() const { return ctx.dataDir; }
 
     QByteArray datBytes() const
     {
         QFile f(dir.filePath(QStringLiteral("ORL_USER.DAT")));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+// A window of its own harness, loaded and shown; `setup` prepares the state it loads from.
+template <class Window> struct Loaded
+{
+    Harness h;
+    Window w { h.ctx };
+
+    explicit Loaded(const std::function<void(Harness &)> &setup = {})
+    {
+        if (setup)
+            setup(h);
+        w.Form_Load();
+        w.show();
     }
 };
 

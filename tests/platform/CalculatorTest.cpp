@@ -1,0 +1,105 @@
+// The companion calculator: its keys and poked text from tests/data/platform/calc_keys.tsv, typing
+// into its box, and Copy.
+#include "companion/frmCalc.h"
+#include "platform/fake/FakePlatform.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using companion::frmCalc;
+
+namespace {
+
+void Click(frmCalc &w, const QString &name)
+{
+    auto *key = w.findChild<QPushButton *>(name);
+    QVERIFY2(key, qPrintable(name));
+    QTest::mouseClick(key, Qt::LeftButton);
+}
+
+// Presses the window's keys: digits, '.', "+-*/", '=', 'C', and "[text]" poked whole.
+QString Play(const QString &keys)
+{
+    const QStringList names = QStringLiteral("cmdPoint cmdAdd cmdSubtract cmdMultiply cmdDivide "
+                                             "cmdEquals cmdClear")
+                                  .split(u' ');
+    platform::fake::FakeClipboard clipboard;
+    frmCalc w(clipboard);
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const QChar c = keys.at(i);
+        if (c == u'[') {
+            const qsizetype end = keys.indexOf(u']', i);
+            w.poke(QStringLiteral("txtInput"), keys.mid(i + 1, end - i - 1));
+            i = end;
+        } else {
+            const qsizetype op = QStringLiteral(".+-*/=C").indexOf(c);
+            Click(w, op >= 0 ? names[op] : QStringLiteral("cmdDigit") + c);
+        }
+    }
+    return w.txtInput->text();
+}
+
+} // namespace
+
+class CalculatorTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keys_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("display");
+        QFile f(QStringLiteral(ORLO_TEST_DATA "/platform/calc_keys.tsv"));
+        QVERIFY(f.open(QIODevice::ReadOnly | QIODevice::Text));
+        for (int n = 1; !f.atEnd(); ++n) {
+            const QStringList cols = QString::fromUtf8(f.readLine()).chopped(1).split(u'\t');
+            if (cols.size() == 2 && !cols[0].startsWith(u'#'))
+                QTest::addRow("line %d: %s", n, qPrintable(cols[0])) << cols[0] << cols[1];
+        }
+    }
+
+    void keys()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, display);
+        QCOMPARE(Play(keys), display);
+    }
+
+    void typedKeys()
+    {
+        platform::fake::FakeClipboard clipboard;
+        frmCalc w(clipboard);
+        w.show();
+        for (auto [typed, display] : { std::pair { "12+3", "15" },
+                 { "-5*2", "-10" }, // a leading minus is the sign
+                 { "9-4", "5" },
+                 { "7/2", "3.5" } }) {
+            QTest::keyClick(w.txtInput, Qt::Key_Escape);
+            QCOMPARE(w.txtInput->text(), QStringLiteral("0"));
+            QTest::keyClick(w.txtInput, Qt::Key_Backspace); // typed away, so the box is all the model has
+            QTest::keyClicks(w.txtInput, QString::fromLatin1(typed));
+            QTest::keyClick(w.txtInput, Qt::Key_Return);
+            QCOMPARE(w.txtInput->text(), QString::fromLatin1(display));
+        }
+    }
+
+    void pokeReachesTheInputBoxOnlyAndCopyTakesIt()
+    {
+        platform::fake::FakeClipboard clipboard;
+        clipboard.setText(QStringLiteral("old"));
+        frmCalc w(clipboard);
+        QVERIFY(w.poke(QStringLiteral("txtInput"), QStringLiteral("Input error")));
+        QVERIFY(!w.poke(QStringLiteral("txtOutput"), QStringLiteral("1")));
+        QCOMPARE(w.itemText(QStringLiteral("txtInput")), QStringLiteral("Input error"));
+        QCOMPARE(w.itemText(QStringLiteral("txtOutput")), QString());
+        Click(w, QStringLiteral("cmdCopy"));
+        QCOMPARE(clipboard.clears, 1);
+        QCOMPARE(clipboard.text(), QStringLiteral("Input error"));
+    }
+};
+
+QTEST_MAIN(CalculatorTest)
+#include "CalculatorTest.moc"
