@@ -2,253 +2,135 @@
 #include "tests/store/StoreTestUtil.h"
 
 #include <gtest/gtest.h>
-#include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <set>
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace storetest;
 using store::CfgReadResult;
-
-using Lines = std::vector<std::string>;
+using store::Settings;
 
 // The sixteen lines of the golden file, which tests/data/make_fixtures.py writes from its own list.
-const Lines kDefaultLines = [] {
-    Lines lines;
+const Names kDefaultLines = [] {
+    Names lines;
     const std::string bytes = ReadBytes(DataFile("defaults.cfg"));
     for (std::size_t pos = 0, end; (end = bytes.find("\r\n", pos)) != std::string::npos; pos = end + 2)
         lines.push_back(bytes.substr(pos, end - pos));
     return lines;
 }();
 
-std::string Join(const Lines &lines, const std::string &end = "\r\n")
+// The default lines with some replaced (index, text), the first `count` of them, each with `end`.
+std::string With(
+    std::vector<std::pair<int, std::string>> changes, std::size_t count = 16, const char *end = "\r\n")
 {
+    Names lines = kDefaultLines;
+    for (const auto &[n, text] : changes)
+        lines[std::size_t(n)] = text;
     std::string out;
-    for (const auto &l : lines)
-        out += l + end;
+    for (std::size_t i = 0; i < count; ++i)
+        out += lines[i] + end;
     return out;
 }
 
-// The default lines with line `n` replaced, the first `count` of them.
-Lines With(int n, const std::string &text, std::size_t count = 16)
-{
-    Lines lines = kDefaultLines;
-    lines[n] = text;
-    lines.resize(count);
-    return lines;
-}
-
 // Differs from the defaults everywhere, so a fall-back that misses a setting shows.
-store::Settings Unusual()
+Settings Unusual()
 {
     return { -5, 32767, -32768, 7, 51, 40, 1, 7, 1, "016032064", "255255255", "0", "\u00C5", "" };
 }
 
-CfgReadResult Parse(const std::string &bytes, store::Settings &s)
+TEST(Cp1252, EveryByteRoundTripsAndKnownTextsConvertBothWays)
 {
-    s = Unusual();
-    return store::CfgParse(bytes, s);
+    std::set<std::string> seen;
+    for (int b = 0; b < 256; ++b) {
+        const std::string byte(1, char(b)), utf8 = store::FromCp1252(byte);
+        EXPECT_TRUE(store::IsStorable(utf8)) << b;
+        EXPECT_EQ(store::ToCp1252(utf8), byte) << b;
+        seen.insert(utf8);
+    }
+    EXPECT_EQ(seen.size(), 256u);
+    for (const cases::Case &c : cases::Read("store/cp1252.txt")) {
+        SCOPED_TRACE(c.where);
+        EXPECT_EQ(store::IsStorable(c[1]), c[0] != "unstorable");
+        if (c[0] != "unstorable") {
+            EXPECT_EQ(store::FromCp1252(c[0]), c[1]);
+            EXPECT_EQ(store::ToCp1252(c[1]), c[0]);
+        }
+    }
 }
 
 TEST(Cfg, DefaultsAreTheGoldenFileBothWaysAndEveryFieldRoundTrips)
 {
     TempDir dir;
-    store::Settings s;
+    Settings s = Unusual();
     ASSERT_EQ(kDefaultLines.size(), 16u);
-    ASSERT_EQ(store::CfgSave(dir.path(), s), store::SaveResult::Saved);
-    EXPECT_EQ(ReadBytes(dir / store::kCfgFileName), Join(kDefaultLines));
-    ASSERT_EQ(Parse(Join(kDefaultLines), s), CfgReadResult::Loaded);
-    EXPECT_EQ(s, store::Settings {});
+    ASSERT_EQ(store::CfgParse(With({}), s), CfgReadResult::Loaded);
+    EXPECT_EQ(s, Settings {});
+    ASSERT_EQ(store::CfgSave(dir.path, s), store::SaveResult::Saved);
+    EXPECT_EQ(ReadBytes(dir / store::kCfgFileName), With({}));
 
-    store::Settings out = Unusual();
-    ASSERT_EQ(store::CfgSave(dir.path(), out), store::SaveResult::Saved);
-    ASSERT_EQ(store::CfgRead(dir.path(), s), CfgReadResult::Loaded);
+    Settings out = Unusual();
+    ASSERT_EQ(store::CfgSave(dir.path, out), store::SaveResult::Saved);
+    ASSERT_EQ(store::CfgRead(dir.path, s), CfgReadResult::Loaded);
     EXPECT_EQ(s, Unusual());
+    // Colours are written as held; 10 figures as 1.
+    s.psBtnTextColor = " a=b ";
+    s.pnFigure = 10;
+    ASSERT_EQ(store::CfgSave(dir.path, s), store::SaveResult::Saved);
+    EXPECT_EQ(s.pnFigure, 1);
+    EXPECT_NE(ReadBytes(dir / store::kCfgFileName)
+                  .find("Figure=1\r\nForm=1\r\nFaceColor=016032064\r\nTextColor= a=b \r\n"),
+        std::string::npos);
 }
 
-TEST(Cfg, LinesAreReadByPositionWhateverTheirKeys)
+TEST(Cfg, EachLineIsReadByPosition)
 {
-    const Lines lines = { "[Fenster]",
-        "Tpo=11",
-        "x=12",
-        "=13",
-        "ConstantsLeft=14",
-        "Quantity=15",
-        "Unit=16",
-        "?",
-        "ShowTop=1",
-        "Figure=8",
-        "Form=3",
-        "a=1",
-        "b= 2 ",
-        "c=3",
-        "d=4",
-        "e=5" };
-    store::Settings s;
-    ASSERT_EQ(Parse(Join(lines), s), CfgReadResult::Loaded);
-    EXPECT_EQ(s, (store::Settings { 11, 12, 13, 14, 15, 16, 1, 8, 3, "1", "2", "3", "4", "5" }));
-}
-
-TEST(Cfg, NumbersAreLeadingNumbersRoundedHalfToEven)
-{
-    // nullopt: out of range, so the whole file falls back to the defaults.
-    const std::pair<std::string, std::optional<std::int16_t>> table[] = {
-        { "Top=1350.5", 1350 },
-        { "Top=1351.5", 1352 },
-        { "Top=2.4999", 2 },
-        { "Top=-2.5", -2 },
-        { "Top=-0", 0 },
-        { "Top= +12 ", 12 },
-        { "Top=\t77\t", 77 },
-        { "Top=12abc", 12 },
-        { "Top=abc", 0 },
-        { "Top=", 0 },
-        { "Top 1350", 0 },
-        { "Top=1E3", 1000 },
-        { "Top=32767", 32767 },
-        { "Top=-32768.5", -32768 },
-        { "Top=32767.5", {} },
-        { "Top=40000", {} },
-        { "Top=-32769", {} },
-        { "Top=1e400", {} },
-    };
-    for (const auto &[line, top] : table) {
-        store::Settings s;
-        const auto result = Parse(Join(With(1, line)), s);
-        EXPECT_EQ(result, top ? CfgReadResult::Loaded : CfgReadResult::Defaults) << line;
-        EXPECT_EQ(s.pnFrmConvTop, top.value_or(1350)) << line;
-        EXPECT_EQ(s.psBtnTextColor3, "-1") << line;
+    using S = Settings;
+    // clang-format off
+    std::int16_t S::*const numbers[] = { nullptr, &S::pnFrmConvTop, &S::pnFrmConvLeft, &S::pnFrmConstTop,
+        &S::pnFrmConstLeft, &S::pnSelUnitGrp, &S::pnSelUnitItem, nullptr, &S::pnShowTop, &S::pnFigure,
+        &S::pnFormFlag };
+    std::string S::*const texts[] = { &S::psBtnFaceColor, &S::psBtnTextColor, &S::psBtnTextColor1,
+        &S::psBtnTextColor2, &S::psBtnTextColor3 };
+    // clang-format on
+    for (const cases::Case &c : cases::Read("store/cfg_lines.txt")) {
+        SCOPED_TRACE(c.where);
+        if (c[0] == "value") {
+            EXPECT_EQ(store::GetCfgValue(c[1]), c[2]);
+            continue;
+        }
+        const int n = std::stoi(c[0]);
+        Settings s = Unusual(), expected;
+        const auto result = store::CfgParse(With({ { n, c[1] } }), s);
+        EXPECT_EQ(result, c[2] == "defaults" ? CfgReadResult::Defaults : CfgReadResult::Loaded);
+        if (n >= 11)
+            expected.*texts[n - 11] = c[2];
+        else if (numbers[n] && c[2] != "defaults")
+            expected.*numbers[n] = std::int16_t(std::stoi(c[2]));
+        EXPECT_EQ(s, expected);
     }
 }
 
 TEST(Cfg, LineEndsAndLineCounts)
 {
-    const std::string good = Join(With(1, "Top=4321"));
     std::string mixed;
     for (std::size_t i = 0; i < 16; ++i)
-        mixed += With(1, "Top=4321")[i] + (i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r");
-    const std::pair<std::string, CfgReadResult> table[] = {
-        { Join(With(1, "Top=4321"), "\n"), CfgReadResult::Loaded },
-        { Join(With(1, "Top=4321"), "\r"), CfgReadResult::Loaded },
-        { mixed, CfgReadResult::Loaded },
-        { good.substr(0, good.size() - 2), CfgReadResult::Loaded }, // last line without its end
-        { good + "Top=40000\r\n\xFF garbage", CfgReadResult::Loaded },
-        { Join(With(1, "Top=4321", 15)), CfgReadResult::Defaults },
-        { "", CfgReadResult::Defaults },
-        { Join(With(13, "TextColor1=" + std::string(70000, '9'))), CfgReadResult::Defaults },
-        { Join(With(10, "Form=99999")), CfgReadResult::Defaults }, // late failure resets earlier lines
+        mixed += (i == 1 ? "Top=4321" : kDefaultLines[i]) + (i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r");
+    const auto top = [](std::size_t count = 16, const char *end = "\r\n") {
+        return With({ { 1, "Top=4321" } }, count, end);
     };
-    for (const auto &[bytes, result] : table) {
-        store::Settings s;
-        ASSERT_EQ(Parse(bytes, s), result) << bytes.substr(0, 40);
-        if (result == CfgReadResult::Defaults)
-            EXPECT_EQ(s, store::Settings {});
-        else
-            EXPECT_EQ(std::pair(s.pnFrmConvTop, s.psBtnTextColor3),
-                std::pair(std::int16_t(4321), std::string("-1")));
-    }
-}
-
-TEST(Cfg, GroupOutsideTheGroupsLoadsAsTheFirstWithTheRestOfTheFile)
-{
-    for (const auto &[value, group] :
-        { std::pair("28", 28), { "52", 52 }, { "53", 0 }, { "-1", 0 }, { "-32768", 0 } }) {
-        store::Settings s;
-        ASSERT_EQ(Parse(Join(With(5, std::string("Quantity=") + value)), s), CfgReadResult::Loaded);
-        EXPECT_EQ(s.pnSelUnitGrp, group) << value;
-        EXPECT_EQ(s.pnFrmConvLeft, 840);
-    }
-}
-
-TEST(Cfg, FigureOneLoadsAsTenAndTenIsWrittenAsOne)
-{
-    TempDir dir;
-    WriteBytes(dir / store::kCfgFileName, Join(With(9, "Figure=1")));
-    store::Settings s;
-    ASSERT_EQ(store::CfgRead(dir.path(), s), CfgReadResult::Loaded);
-    EXPECT_EQ(s.pnFigure, 10);
-    WriteBytes(dir / store::kCfgFileName, "");
-    ASSERT_EQ(store::CfgSave(dir.path(), s), store::SaveResult::Saved);
-    EXPECT_EQ(s.pnFigure, 1);
-    EXPECT_EQ(ReadBytes(dir / store::kCfgFileName), Join(With(9, "Figure=1")));
-}
-
-TEST(Cfg, ColourTextsAreTrimmedOnReadingAndWrittenAsHeld)
-{
-    TempDir dir;
-    Lines lines = With(11, "FaceColor=   016032064 \t");
-    lines[12] = "TextColor= a=b ";
-    lines[15] = "TextColor3=\xB0\xB5\x81";
-    WriteBytes(dir / store::kCfgFileName, Join(lines));
-    store::Settings s;
-    ASSERT_EQ(store::CfgRead(dir.path(), s), CfgReadResult::Loaded);
-    EXPECT_EQ(std::tuple(s.psBtnFaceColor, s.psBtnTextColor, s.psBtnTextColor3),
-        std::tuple("016032064", "a=b", "\u00B0\u00B5\u0081"));
-    ASSERT_EQ(store::CfgSave(dir.path(), s), store::SaveResult::Saved);
-    lines[11] = "FaceColor=016032064";
-    lines[12] = "TextColor=a=b";
-    EXPECT_EQ(ReadBytes(dir / store::kCfgFileName), Join(lines));
-}
-
-TEST(Cfg, UnstorableColourIsRefusedAndTheOldFileKept)
-{
-    for (const char *colour : { "\u03A9", "-1\n", "1\r2", "\xC3" }) {
-        TempDir dir;
-        WriteBytes(dir / store::kCfgFileName, "old");
-        store::Settings s;
-        s.psBtnTextColor2 = colour;
-        EXPECT_EQ(store::CfgSave(dir.path(), s), store::SaveResult::Failed);
-        EXPECT_EQ(Entries(dir.path()), Lines { "ORLOPREF.CFG" });
-        EXPECT_EQ(ReadBytes(dir / store::kCfgFileName), "old");
-    }
-}
-
-TEST(Cfg, GetCfgValueTakesTheTrimmedTextAfterTheFirstEquals)
-{
-    const std::pair<const char *, const char *> table[] = { { "Top=1350", "1350" },
-        { "Top =  12 ", "12" },
-        { "a=b=c", "b=c" },
-        { "no equals", "" },
-        { "=", "" },
-        { "k=\t x y \t", "x y" } };
-    for (const auto &[line, value] : table)
-        EXPECT_EQ(store::GetCfgValue(line), value) << line;
-}
-
-// Paths that hold no readable configuration fall back without blocking; a huge file is not read whole.
-TEST(CfgFile, OddFilesFallBackAndHugeOnesAreReadOnlyAtTheStart)
-{
-    TempDir dir;
-    const auto file = dir / store::kCfgFileName;
-    auto read = [&dir] {
-        store::Settings s = Unusual();
-        const auto r = store::CfgRead(dir.path(), s);
-        return r == CfgReadResult::Defaults && s == store::Settings {} ? std::string("defaults")
-                                                                       : s.psBtnFaceColor;
-    };
-    EXPECT_EQ(read(), "defaults");
-    fs::create_directory(file);
-    EXPECT_EQ(read(), "defaults");
-    fs::remove(file);
-    ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
-    EXPECT_EQ(read(), "defaults");
-    fs::remove(file);
-    fs::create_symlink(store::kCfgFileName, file); // a loop: even root cannot open it
-    EXPECT_EQ(read(), "defaults");
-    fs::remove(file);
-
-    WriteBytes(file, Join(With(11, "FaceColor=1")));
-    fs::resize_file(file, std::uintmax_t { 1 } << 30); // 1 GiB, sparse
-    EXPECT_EQ(read(), "1");
-    WriteBytes(file, "");
-    fs::resize_file(file, std::uintmax_t { 1 } << 30);
-    EXPECT_EQ(read(), "defaults");
-    if (::geteuid() != 0) { // root reads any file
-        WriteBytes(file, Join(kDefaultLines));
-        fs::permissions(file, fs::perms::none);
-        EXPECT_EQ(read(), "defaults");
+    // clang-format off
+    const std::pair<std::string, bool> table[] = { { top(16, "\n"), true }, { top(16, "\r"), true },
+        { mixed, true }, { top().substr(0, top().size() - 2), true }, // last line without its end
+        { top() + "Top=40000\r\n\xFF garbage", true }, { top(15), false }, { "", false },
+        { With({ { 13, "TextColor1=" + std::string(70000, '9') } }), false },
+        { With({ { 1, "Top=4321" }, { 10, "Form=99999" } }), false } }; // a late failure resets earlier lines
+    // clang-format on
+    for (const auto &[bytes, loads] : table) {
+        Settings s = Unusual(), expected;
+        expected.pnFrmConvTop = loads ? 4321 : 1350;
+        ASSERT_EQ(store::CfgParse(bytes, s), loads ? CfgReadResult::Loaded : CfgReadResult::Defaults)
+            << bytes.substr(0, 40);
+        EXPECT_EQ(s, expected);
     }
 }
 

@@ -2,12 +2,12 @@
 #pragma once
 
 #include "core/mOrlo.h"
+#include "tests/core/CaseFile.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <iterator>
 #include <stdexcept>
 #include <string>
@@ -16,29 +16,24 @@
 namespace storetest {
 
 namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
 
 // A fresh directory, removed with everything in it.
-class TempDir
+struct TempDir
 {
-public:
-    TempDir()
+    static fs::path Make()
     {
         std::string name = (fs::temp_directory_path() / "orlo-store-XXXXXX").string();
-        if (::mkdtemp(name.data()) == nullptr)
-            throw std::runtime_error("no temporary directory");
-        m_path = name;
+        return ::mkdtemp(name.data()) ? fs::path(name) : throw std::runtime_error("no temporary directory");
     }
     ~TempDir()
     {
         std::error_code ec;
-        fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(m_path, ec);
+        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(path, ec);
     }
-    const fs::path &path() const { return m_path; }
-    fs::path operator/(std::string_view name) const { return m_path / name; }
-
-private:
-    fs::path m_path;
+    fs::path operator/(std::string_view name) const { return path / name; }
+    const fs::path path = Make();
 };
 
 inline std::string ReadBytes(const fs::path &p)
@@ -58,9 +53,9 @@ inline fs::path DataFile(std::string_view name)
 }
 
 // The directory's entry names, sorted: shows that no temporary file stays behind.
-inline std::vector<std::string> Entries(const fs::path &dir)
+inline Names Entries(const fs::path &dir)
 {
-    std::vector<std::string> names;
+    Names names;
     for (const auto &e : fs::directory_iterator(dir))
         names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
@@ -83,9 +78,9 @@ inline core::UserTables FilledTables()
 }
 
 // The tables' texts in file order; the group records' repeated texts are not in the tables.
-inline std::vector<std::string> Texts(const core::UserTables &t)
+inline Names Texts(const core::UserTables &t)
 {
-    std::vector<std::string> out;
+    Names out;
     for (int g = 0; g < core::pnUserGrpCount; ++g) {
         out.push_back(t.UserGrpName[g]);
         for (int u = 0; u < core::kUserUnitsUsed; ++u)
