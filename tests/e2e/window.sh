@@ -36,12 +36,14 @@ pick() {
   for ((n = 0; n < $1; n++)); do downs+=(Down); done
   keys Home "${downs[@]}" space
 }
-# copied_result: the result box's text, through Edit, Copy (Ctrl+C works from any control).
+# copied_result: the result box's text, through Edit, Copy (Ctrl+C works from any control). The
+# keys are handled in order, so once the marker is gone the copy shows every key pressed before.
 copied_result() {
-  clip_set "(nothing copied)"
+  local marker="(nothing copied)" deadline=$((SECONDS + 5)) got
+  clip_set "$marker"
   keys ctrl+c
-  sleep 0.3
-  clip_get
+  while got=$(clip_get); [ "$got" = "$marker" ] && [ $SECONDS -lt $deadline ]; do sleep 0.1; done
+  echo "$got"
 }
 expect_result() {
   local got
