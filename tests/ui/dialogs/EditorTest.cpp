@@ -37,12 +37,6 @@ void Type(QLineEdit *edit, const QString &text, bool clear = false)
     }
 }
 
-// The texts the custom quantity file holds.
-auto FileTexts(const core::UserTables &t)
-{
-    return std::tie(t.UserGrpName, t.UserUnitName, t.UserCoefText, t.UserOffsetText);
-}
-
 } // namespace
 
 class EditorTest : public QObject
@@ -166,7 +160,10 @@ private slots:
             QVERIFY2(!e.w.isVisible(), way);
             QCOMPARE(e.h.onTop.pnFrmUserOpen, ui::kFalse);
             QCOMPARE(e.h.groupsChanged, 0);
-            QVERIFY(FileTexts(e.h.user) == FileTexts(tables) && e.h.user.UserCoef == tables.UserCoef);
+            QVERIFY(
+                e.h.user.UserGrpName == tables.UserGrpName && e.h.user.UserUnitName == tables.UserUnitName);
+            QVERIFY(e.h.user.UserCoefText == tables.UserCoefText
+                && e.h.user.UserOffsetText == tables.UserOffsetText);
             QVERIFY(e.h.catalogue.GroupName == cat.GroupName && e.h.catalogue.UnitName == cat.UnitName);
             QVERIFY(e.h.catalogue.AffineScale == cat.AffineScale && e.h.catalogue.UnitCount == cat.UnitCount);
             QVERIFY(!file.isEmpty() && e.h.datBytes() == file);

@@ -111,40 +111,15 @@ private slots:
         }
     }
 
-    void positionRoundTripThroughConfiguration()
-    {
-        Constants c([](Harness &h) {
-            h.settings.pnFrmConstLeft = 3000;
-            h.settings.pnFrmConstTop = 2400;
-        });
-        QCOMPARE(c.w.pos(), QPoint(200, 160));
-        c.w.move(311, 97);
-        QTest::mouseClick(c.w.cmdCancel, Qt::LeftButton);
-        QVERIFY(!c.w.isVisible());
-        QCOMPARE(store::CfgSave(c.h.path(), c.h.settings), store::SaveResult::Saved);
-
-        Constants next([&c](Harness &h) { store::CfgRead(c.h.path(), h.settings); });
-        QCOMPARE(next.h.settings.pnFrmConstLeft, std::int16_t(311 * 15));
-        QCOMPARE(next.h.settings.pnFrmConstTop, std::int16_t(97 * 15));
-        QCOMPARE(next.w.pos(), QPoint(311, 97));
-        // Positions beyond what the 16-bit settings hold are clamped.
-        for (auto [pos, left, top] : { std::tuple { QPoint(3000, -2185), 32767, -32768 },
-                 std::tuple { QPoint(-2300, 2184), -32768, 32760 } }) {
-            next.w.move(pos);
-            next.w.close();
-            QCOMPARE(int(next.h.settings.pnFrmConstLeft), left);
-            QCOMPARE(int(next.h.settings.pnFrmConstTop), top);
-            next.w.Form_Load();
-            next.w.show();
-        }
-    }
-
-    void keysHelpAndCapture()
+    void keysHelpAndPositionRoundTrip()
     {
         Harness h;
+        h.settings.pnFrmConstLeft = 3000;
+        h.settings.pnFrmConstTop = 2400;
         ui::Dialogs dialogs(h.ctx);
         dialogs.showConstants();
         ui::frmConstants *w = dialogs.constants();
+        QCOMPARE(w->pos(), QPoint(200, 160));
         QVERIFY(QTest::qWaitForWindowActive(w));
         QTest::mouseClick(w->cmdHelp, Qt::LeftButton);
         QCOMPARE(h.fake.help.calls.value(0).topic, std::optional<int>(17));
@@ -156,13 +131,30 @@ private slots:
         dialogs.captureConstantsPosition(); // at exit, while open
         QCOMPARE(h.settings.pnFrmConstLeft, std::int16_t(150));
         // Esc is Close; opened afresh it stands where it was closed, on the first page.
-        w->move(150, 120);
+        w->move(311, 97);
         QTest::keyClick(w->List1, Qt::Key_Escape);
         QVERIFY(!w->isVisible());
         QCOMPARE(h.onTop.pnFrmConstOpen, ui::kFalse);
         dialogs.showConstants();
         QCOMPARE(w->nPage, std::int16_t(-1));
-        QCOMPARE(w->pos(), QPoint(150, 120));
+        QCOMPARE(w->pos(), QPoint(311, 97));
+
+        // The next run reads the place from the configuration file.
+        QCOMPARE(store::CfgSave(h.path(), h.settings), store::SaveResult::Saved);
+        Constants next([&h](Harness &n) { store::CfgRead(h.path(), n.settings); });
+        QCOMPARE(next.h.settings.pnFrmConstLeft, std::int16_t(311 * 15));
+        QCOMPARE(next.h.settings.pnFrmConstTop, std::int16_t(97 * 15));
+        QCOMPARE(next.w.pos(), QPoint(311, 97));
+        // Positions beyond what the 16-bit settings hold are clamped.
+        for (auto [pos, left, top] : { std::tuple { QPoint(3000, -2185), 32767, -32768 },
+                 std::tuple { QPoint(-2300, 2184), -32768, 32760 } }) {
+            next.w.move(pos);
+            QTest::mouseClick(next.w.cmdCancel, Qt::LeftButton);
+            QCOMPARE(int(next.h.settings.pnFrmConstLeft), left);
+            QCOMPARE(int(next.h.settings.pnFrmConstTop), top);
+            next.w.Form_Load();
+            next.w.show();
+        }
     }
 
     void rightPressCopiesWithoutSelecting()
