@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QPalette>
 #include <QScreen>
@@ -96,6 +97,23 @@ void ColourAsButtons(QListWidget *list)
         p.setColor(group, QPalette::Text, p.color(group, QPalette::ButtonText));
     }
     list->setPalette(p);
+}
+
+QLabel *ColumnCaption(QWidget *parent, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+QListWidget *ColumnList(QWidget *parent)
+{
+    auto *list = new QListWidget(parent);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideNone);
+    ColourAsButtons(list);
+    return list;
 }
 
 int SelectedRow(const QListWidget *list)

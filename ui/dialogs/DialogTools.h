@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+class QLabel;
 class QListWidget;
 class QWidget;
 
@@ -43,6 +44,11 @@ QColor Base(const QWidget *w);
 
 // Lists that read as part of the dialog: button-face background, button text.
 void ColourAsButtons(QListWidget *list);
+
+// The parts of a reference window's table: a centred column caption, and a single-selection column
+// list without horizontal scrolling, coloured as part of the dialog.
+QLabel *ColumnCaption(QWidget *parent, const QString &text);
+QListWidget *ColumnList(QWidget *parent);
 
 // The selected row of a single-selection list, -1 when none; and its text, empty when none.
 int SelectedRow(const QListWidget *list);

@@ -9,34 +9,30 @@ OnTop::OnTop(platform::WindowOrder &order, const std::int16_t &pnShowTop)
     , m_showTop(pnShowTop)
 { }
 
-std::int16_t &OnTop::flagRef(Secondary which)
+// One switch for both the reading and the writing access to an open flag.
+template <typename Self> auto &OnTop::flagOf(Self &self, Secondary which)
 {
     switch (which) {
     case Secondary::Constants:
-        return pnFrmConstOpen;
+        return self.pnFrmConstOpen;
     case Secondary::Equiv:
-        return pnFrmEquivOpen;
+        return self.pnFrmEquivOpen;
     case Secondary::User:
-        return pnFrmUserOpen;
+        return self.pnFrmUserOpen;
     case Secondary::Info:
         break;
     }
-    return pnFrmInfoOpen;
+    return self.pnFrmInfoOpen;
+}
+
+std::int16_t &OnTop::flagRef(Secondary which)
+{
+    return flagOf(*this, which);
 }
 
 std::int16_t OnTop::flag(Secondary which) const
 {
-    switch (which) {
-    case Secondary::Constants:
-        return pnFrmConstOpen;
-    case Secondary::Equiv:
-        return pnFrmEquivOpen;
-    case Secondary::User:
-        return pnFrmUserOpen;
-    case Secondary::Info:
-        break;
-    }
-    return pnFrmInfoOpen;
+    return flagOf(*this, which);
 }
 
 QWidget *OnTop::window(Secondary which) const

@@ -50,6 +50,7 @@ public:
 private:
     void handToReference(Secondary which);
     std::int16_t &flagRef(Secondary which);
+    template <typename Self> static auto &flagOf(Self &self, Secondary which);
 
     platform::WindowOrder &m_order;
     const std::int16_t &m_showTop;

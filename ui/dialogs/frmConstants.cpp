@@ -147,29 +147,16 @@ frmConstants::frmConstants(DialogContext &ctx)
     setFont(DialogFont());
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    auto caption = [this](const QString &text) {
-        auto *label = new QLabel(text, this);
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        return label;
-    };
-    Label1 = caption(QStringLiteral("Quantity"));
-    Label2 = caption(QStringLiteral("Symbol"));
-    Label3 = caption(QStringLiteral("Unit"));
-    Label4 = caption(QStringLiteral("Value"));
+    Label1 = ColumnCaption(this, QStringLiteral("Quantity"));
+    Label2 = ColumnCaption(this, QStringLiteral("Symbol"));
+    Label3 = ColumnCaption(this, QStringLiteral("Unit"));
+    Label4 = ColumnCaption(this, QStringLiteral("Value"));
     Label2->hide();
 
-    auto column = [this] {
-        auto *list = new QListWidget(this);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setTextElideMode(Qt::ElideNone);
-        ColourAsButtons(list);
-        return list;
-    };
-    List1 = column();
-    List2 = column();
-    List3 = column();
-    List4 = column();
+    List1 = ColumnList(this);
+    List2 = ColumnList(this);
+    List3 = ColumnList(this);
+    List4 = ColumnList(this);
     List2->hide();
 
     cmdCopy = new QPushButton(QStringLiteral("Copy"), this);

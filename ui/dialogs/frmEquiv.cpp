@@ -52,25 +52,16 @@ frmEquiv::frmEquiv(DialogContext &ctx)
     setFont(DialogFont());
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    auto caption = [this](const QString &text) {
-        auto *label = new QLabel(text, this);
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        return label;
-    };
-    Label1 = caption(QStringLiteral("Quantity"));
-    Label2 = caption(QStringLiteral("SI Unit"));
-    Label3 = caption(QStringLiteral("Alternative"));
+    Label1 = ColumnCaption(this, QStringLiteral("Quantity"));
+    Label2 = ColumnCaption(this, QStringLiteral("SI Unit"));
+    Label3 = ColumnCaption(this, QStringLiteral("Alternative"));
 
     auto column = [this] {
-        auto *list = new QListWidget(this);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setTextElideMode(Qt::ElideNone);
+        QListWidget *list = ColumnList(this);
         // Every right press reaches the list itself, which opens the pop-up without touching the selection.
         list->setContextMenuPolicy(Qt::PreventContextMenu);
         list->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
         list->viewport()->installEventFilter(this);
-        ColourAsButtons(list);
         return list;
     };
     List1 = column();
