@@ -1,8 +1,10 @@
-// A converter window on recording fakes, with its two files in a fresh temporary folder.
+// A converter window on recording fakes, with its two files in a fresh temporary folder, and the
+// case tables of tests/data/ui/main.
 #pragma once
 
 #include "platform/fake/FakePlatform.h"
 #include "store/Store.h"
+#include "ui/main/CommandLabel.h"
 #include "ui/main/frmConvert.h"
 
 #include <QAction>
@@ -10,16 +12,31 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMap>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-#include <optional>
-
 using Call = platform::fake::FakeWindowOrder::Call;
+
+// The rows of tests/data/ui/main/<file> as the column "f", each named by its first field: fields split at
+// "|", blanks around them dropped; "#" starts a comment line.
+inline void caseRows(const char *file)
+{
+    QTest::addColumn<QStringList>("f");
+    QFile in(QStringLiteral(ORLO_TEST_DATA "/ui/main/") + QString::fromLatin1(file));
+    QVERIFY2(in.open(QIODevice::ReadOnly | QIODevice::Text), file);
+    while (!in.atEnd()) {
+        const QString line = QString::fromUtf8(in.readLine()).chopped(1);
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        QStringList f = line.split(QLatin1Char('|'));
+        for (QString &s : f)
+            s = s.trimmed();
+        QTest::newRow(f[0].toUtf8().constData()) << f;
+    }
+}
 
 inline QStringList entries(const QListWidget *list)
 {
@@ -38,9 +55,30 @@ inline void clickRow(QListWidget *list, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
-inline void clickRow(QListWidget *list, const char *entry)
+inline void clickRow(QListWidget *list, const QString &entry)
 {
-    clickRow(list, static_cast<int>(entries(list).indexOf(QString::fromUtf8(entry))));
+    clickRow(list, static_cast<int>(entries(list).indexOf(entry)));
+}
+
+// Runs `answer` on the next pop-up menu from the event loop; it must close the menu.
+inline void onNextPopup(std::function<void(QMenu *)> answer, bool *seen)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer, seen] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            timer->deleteLater();
+            *seen = true;
+            answer(menu);
+        }
+    });
+    timer->start();
+}
+
+inline void choose(QMenu *menu, QAction *action)
+{
+    menu->setActiveAction(action);
+    QTest::keyClick(menu, Qt::Key_Return);
 }
 
 struct MainHarness
@@ -52,38 +90,25 @@ struct MainHarness
     // The services the window gets; the fakes unless a test puts real ones in.
     std::optional<platform::Platform> services;
 
-    // The configuration file with every default, lines replaced by number, and a custom quantity
-    // file whose named groups have the units "base" and "double".
-    void writeFiles(const QMap<int, QString> &cfg = {}, const QMap<int, std::string> &groups = {}) const
+    // The default configuration with the lines of `cfg` ("Quantity=9") put in place of the lines of
+    // their keys, and a custom quantity file whose named groups have the units "base" and "double".
+    void writeFiles(const QStringList &cfg = {}, const QMap<int, QString> &groups = {}) const
     {
-        const char *defaults[] = { "[Window]",
-            "Top=1350",
-            "Left=840",
-            "ConstantsTop=1650",
-            "ConstantsLeft=2500",
-            "Quantity=0",
-            "Unit=0",
-            "[Option]",
-            "ShowTop=0",
-            "Figure=6",
-            "Form=0",
-            "FaceColor=-1",
-            "TextColor=-1",
-            "TextColor1=-1",
-            "TextColor2=-1",
-            "TextColor3=-1" };
-        QFile f(dir.filePath(QStringLiteral("ORLOPREF.CFG")));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        for (int i = 0; i < 16; ++i)
-            f.write(cfg.value(i, QString::fromLatin1(defaults[i])).toLatin1() + "\r\n");
+        QFile in(QStringLiteral(ORLO_TEST_DATA "/defaults.cfg"));
+        QFile out(dir.filePath(QStringLiteral("ORLOPREF.CFG")));
+        QVERIFY(in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly));
+        QList<QByteArray> lines = in.readAll().split('\n');
+        for (QByteArray &line : lines)
+            for (const QString &s : cfg)
+                if (line.startsWith(s.section(QLatin1Char('='), 0, 0).toLatin1() + '='))
+                    line = s.toLatin1() + '\r';
+        out.write(lines.join('\n'));
         core::UserTables t;
         for (auto it = groups.begin(); it != groups.end(); ++it) {
             const auto g = static_cast<std::size_t>(it.key());
-            t.UserGrpName[g] = it.value();
-            t.UserUnitName[g][0] = "base";
-            t.UserCoefText[g][0] = "1";
-            t.UserUnitName[g][1] = "double";
-            t.UserCoefText[g][1] = "2";
+            t.UserGrpName[g] = it.value().toStdString();
+            t.UserUnitName[g] = { "base", "double" };
+            t.UserCoefText[g] = { "1", "2" };
         }
         QCOMPARE(store::DatSave(dataDir, t), store::SaveResult::Saved);
     }
@@ -98,24 +123,46 @@ struct MainHarness
         return *w;
     }
 
-    // Length with "mi: mile" into "m: meter" selected and the window active.
+    ui::frmConvert &open(const QStringList &cfg = {}, const QMap<int, QString> &groups = {})
+    {
+        writeFiles(cfg, groups);
+        return start();
+    }
+
+    // Length with "mi: mile" into "m: meter" selected, `input` typed, the window active.
     ui::frmConvert &startMileIntoMetre(const QString &input = {})
     {
-        writeFiles();
-        start().activateWindow();
+        open().activateWindow();
         [&] { QVERIFY(QTest::qWaitForWindowActive(w.get())); }();
-        clickRow(c().lstConvFrom, "mi: mile");
-        clickRow(c().lstConvInto, "m: meter");
+        clickRow(c().lstConvFrom, QStringLiteral("mi: mile"));
+        clickRow(c().lstConvInto, QStringLiteral("m: meter"));
         QTest::keyClicks(c().txtInput, input);
         return *w;
     }
 
     const ui::frmConvert::Controls &c() const { return w->controls(); }
     const ui::frmConvert::Menus &m() const { return w->menus(); }
+    const ui::frmConvert::Labels &l() const { return w->labels(); }
+    // The message boxes shown, each as "icon: title: text" with "\r" written out, joined by " / ".
+    QString messages() const
+    {
+        const char *icons[] = { "Information", "Exclamation", "Warning", "Critical" };
+        QStringList out;
+        for (const auto &b : fake.messages.shown)
+            out << QStringLiteral("%1:%2: %3").arg(QLatin1String(icons[int(b.icon)]), b.title, b.text);
+        return out.join(QStringLiteral(" / ")).replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+    }
+    store::Settings saved() const
+    {
+        store::Settings s;
+        [&] { QCOMPARE(store::CfgRead(dataDir, s), store::CfgReadResult::Loaded); }();
+        return s;
+    }
 };
 
-// Object names of the checked items; the group items of every family when `items` is empty.
-inline QStringList checkedItems(const ui::frmConvert::Menus &m, QList<QAction *> items = {})
+// Object names of the checked items, joined by blanks; the group items of every family when `items`
+// is empty.
+inline QString checkedItems(const ui::frmConvert::Menus &m, QList<QAction *> items = {})
 {
     if (items.isEmpty())
         items = m.convArray + m.convOtherArray + m.userArray + m.convCompArray
@@ -124,22 +171,5 @@ inline QStringList checkedItems(const ui::frmConvert::Menus &m, QList<QAction *>
     for (QAction *a : items)
         if (a->isChecked())
             out << a->objectName();
-    return out;
-}
-
-// Answers the next pop-up menu from the event loop by choosing `action` with the keyboard.
-inline void answerPopup(QAction *action, bool *answered)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action, answered] {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        menu->setActiveAction(action);
-        QTest::keyClick(menu, Qt::Key_Return);
-        *answered = true;
-        timer->deleteLater();
-    });
-    timer->start();
+    return out.join(QLatin1Char(' '));
 }

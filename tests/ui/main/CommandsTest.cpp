@@ -1,0 +1,267 @@
+// The commands that move values out and in (Copy, Paste, history, the calculator on the fakes), the
+// key table, always-on-top with the reference windows, Minimize and the notification icon.
+#include "MainHarness.h"
+#include "ui/dialogs/frmConstants.h"
+#include "ui/dialogs/frmEquiv.h"
+
+#include <QLocale>
+
+using namespace std::chrono_literals;
+
+static QStringList visibleHistory(const ui::frmConvert::Menus &m)
+{
+    QStringList out;
+    for (QAction *a : m.historyArray)
+        if (a->isVisible())
+            out << a->text();
+    return out;
+}
+
+class CommandsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init() { h.emplace(); }
+    void cleanup() { h.reset(); }
+
+    void nineCopiesKeepTheEightNewestFirst()
+    {
+        h->startMileIntoMetre();
+        QVERIFY(!h->m().history->menuAction()->isEnabled());
+        QStringList statements;
+        for (int n = 1; n <= 9; ++n) {
+            h->c().txtInput->setText(QString::number(n));
+            statements.prepend(
+                QStringLiteral("%1 mi: mile = %2 m: meter").arg(n).arg(h->c().txtResult->text()));
+            h->l().copy->click();
+            QCOMPARE(h->fake.clipboard.text(), h->c().txtResult->text());
+            QCOMPARE(visibleHistory(h->m()), statements.mid(0, 8));
+        }
+        QVERIFY(h->m().history->menuAction()->isEnabled());
+        h->m().historyArray[7]->trigger();
+        QCOMPARE(h->fake.clipboard.text(), QStringLiteral("2 mi: mile = 3218.69 m: meter"));
+        h->l().copy->click(); // the same conversion again is an entry of its own
+        QCOMPARE(h->m().historyArray[0]->text(), h->m().historyArray[1]->text());
+        // "&" shows as itself in the menu; the clipboard gets the statement as typed.
+        h->c().txtInput->setText(QStringLiteral("1&2"));
+        h->l().copy->click();
+        QCOMPARE(h->m().historyArray[0]->text(), QStringLiteral("1&&2 mi: mile = Input error m: meter"));
+        h->m().historyArray[0]->trigger();
+        QCOMPARE(h->fake.clipboard.text(), QStringLiteral("1&2 mi: mile = Input error m: meter"));
+        QCOMPARE(h->fake.clipboard.clears, h->fake.clipboard.sets);
+    }
+
+    void copyWithAnEmptyResultStillRecords()
+    {
+        h->open();
+        h->l().copy->click(); // no unit, nothing typed: each side is its empty value and one blank
+        QCOMPARE(std::pair(h->fake.clipboard.sets, h->fake.clipboard.text()), std::pair(1, QString()));
+        clickRow(h->c().lstConvFrom, QStringLiteral("m: meter"));
+        clickRow(h->c().lstConvInto, static_cast<int>(ui::ListIndex(h->c().lstConvFrom)));
+        QTest::keyClicks(h->c().txtInput, QStringLiteral("4"));
+        h->l().copy->click(); // the blanked Into entry of the From unit itself gives no unit name
+        QCOMPARE(visibleHistory(h->m()),
+            QStringList({ QStringLiteral("4 m: meter = 4.00000 "), QStringLiteral("  =  ") }));
+    }
+
+    void speedStatements_data() { caseRows("speed.txt"); }
+    void speedStatements()
+    {
+        QFETCH(QStringList, f);
+        h->open({ QStringLiteral("Quantity=9") });
+        clickRow(h->c().lstConvInto, f[2]);
+        bool answered = f[1] != QStringLiteral("Warp");
+        if (!answered)
+            onNextPopup([&](QMenu *menu) { choose(menu, h->m().warpArray[1]); }, &answered);
+        clickRow(h->c().lstConvFrom, f[1]);
+        QVERIFY(answered);
+        if (h->c().txtInput->isEnabled())
+            QTest::keyClicks(h->c().txtInput, QStringLiteral("2"));
+        const QString result = h->c().txtResult->text();
+        QVERIFY(!result.isEmpty() && result != QStringLiteral("Input error"));
+        h->l().copy->click();
+        QCOMPARE(h->m().historyArray[0]->text(), f[3].arg(result));
+    }
+
+    void paste_data() { caseRows("paste.txt"); }
+    void paste()
+    {
+        QFETCH(QStringList, f);
+        h->startMileIntoMetre(QStringLiteral("2"));
+        h->w->settings().pnFigure = 4;
+        h->fake.clipboard.setText(f[2]);
+        f[1] == QStringLiteral("menu") ? h->m().editPaste->trigger() : h->l().paste->click();
+        QCOMPARE(h->c().txtInput->text(), f[3]);
+        QCOMPARE(h->c().txtResult->text(), f[4]);
+        QCOMPARE(h->w->nHistCount, std::int16_t(0));
+    }
+
+    void calculatorHandOff_data() { caseRows("calculator.txt"); }
+    void calculatorHandOff()
+    {
+        QFETCH(QStringList, f);
+        const bool starts = f[2] == QStringLiteral("1"), answers = f[3] == QStringLiteral("1");
+        h->startMileIntoMetre(f[1]);
+        h->fake.process.results = { starts ? std::optional<std::int64_t>(31337) : std::nullopt };
+        h->fake.calculator.openResult = answers;
+        h->fake.calculator.pokeResult = f[4] == QStringLiteral("1");
+        h->l().cal->click();
+        QCOMPARE(h->fake.journal.join(QLatin1Char(' ')), f[5]);
+        QCOMPARE(h->fake.process.started, QStringList { h->w->calculatorProgram() });
+        QVERIFY(h->w->calculatorProgram().endsWith(QStringLiteral("/VELDRA.EXE")));
+        QVERIFY(!h->fake.calculator.isOpen());
+        // Long enough for a calculator to start, short enough not to freeze the window.
+        for (const auto &open : h->fake.calculator.opens)
+            QVERIFY(open.pid == 31337 && open.timeout >= 1s && open.timeout <= 5s);
+        QCOMPARE(h->fake.calculator.opens.size(), starts ? 1 : 0);
+        QCOMPARE(h->fake.calculator.pokes.size(), starts && answers ? 1 : 0);
+        for (const auto &poke : h->fake.calculator.pokes)
+            QCOMPARE(std::pair(poke.item, poke.text),
+                std::pair(QStringLiteral("txtInput"), h->c().txtResult->text()));
+        QCOMPARE(h->messages(), f.value(6)); // once, whatever failed
+        h->l().cal->click(); // each command starts a calculator of its own, also after a failure
+        QCOMPARE(h->fake.process.started.size(), 2);
+    }
+
+    void keyTable_data() { caseRows("keys.txt"); }
+    void keyTable()
+    {
+        QFETCH(QStringList, f);
+        ui::frmConvert &w = h->startMileIntoMetre(QStringLiteral("2"));
+        const QString result = h->c().txtResult->text();
+        h->fake.clipboard.setText(QStringLiteral("7"));
+        h->fake.clipboard.sets = 0;
+        w.settings().pnFigure = 4;
+        QSignalSpy endings(&w, &ui::frmConvert::ended);
+        QWidget *target = f[1] == QStringLiteral("window") ? &w : w.findChild<QWidget *>(f[1]);
+        QVERIFY(target);
+        if (target == &w && w.focusWidget())
+            w.focusWidget()->clearFocus();
+        else if (target != &w)
+            target->setFocus();
+        QCOMPARE(QApplication::focusWidget(), target == &w ? nullptr : target);
+        const QKeyCombination key = QKeySequence::fromString(f[2])[0];
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+
+        QCOMPARE(h->fake.clipboard.sets, f[3].toInt());
+        if (h->fake.clipboard.sets > 0) // the result as it stood when the key was pressed
+            QCOMPARE(h->fake.clipboard.text(), result);
+        QCOMPARE(w.nHistCount, f[4].toShort());
+        if (w.nHistCount > 0)
+            QCOMPARE(h->m().historyArray[0]->text(), QStringLiteral("2 mi: mile = %1 m: meter").arg(result));
+        QCOMPARE(h->c().txtInput->text(), f[5]);
+        QCOMPARE(h->fake.process.started.size(), f[6].toInt());
+        QCOMPARE(!w.isVisible(), f[7] == QStringLiteral("1"));
+        QCOMPARE(endings.count(), f[8].toInt());
+        QCOMPARE(w.settings().pnFigure, f[9].toShort());
+        QCOMPARE(h->c().txtResult->text(), f[10]);
+        QVERIFY(h->fake.messages.shown.isEmpty());
+    }
+
+    void onTopPassesToTheReferenceWindowsAndBack()
+    {
+        ui::frmConvert &w = h->open({ QStringLiteral("ShowTop=1") });
+        QList<QWidget *> onTopAtAbout { &w };
+        w.setAboutHook([&] { onTopAtAbout = h->fake.order.onTop(); });
+        QCOMPARE(h->fake.order.onTop(), QList<QWidget *> { &w });
+        h->m().about->trigger();
+        QVERIFY(onTopAtAbout.isEmpty()); // the main window gives it up before the About box opens
+        h->m().convConst->trigger();
+        QWidget *constants = w.dialogs()->constants();
+        QCOMPARE(h->fake.order.onTop(), QList<QWidget *> { constants });
+        constants->close();
+        QCOMPARE(h->fake.order.onTop(), QList<QWidget *> { &w });
+        // Ctrl+T from the input box takes the window off top, and it stays off after a hand-over.
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(h->c().txtInput, Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(w.settings().pnShowTop == 0 && !h->m().showTop->isChecked());
+        h->m().convConst->trigger();
+        constants->close();
+        QVERIFY(h->fake.order.onTop().isEmpty());
+    }
+
+    void minimiseAndComeBack_data() { caseRows("comeback.txt"); }
+    void minimiseAndComeBack()
+    {
+        QFETCH(QStringList, f);
+        const bool tray = f[3] == QStringLiteral("1");
+        h->fake.tray.available = f[2] == QStringLiteral("1");
+        ui::frmConvert &w = h->open({ QStringLiteral("ShowTop=") + f[1] });
+        QCOMPARE(h->fake.order.hasTaskbarEntry(&w), !h->fake.tray.available);
+        for (QAction *a : { h->m().convConst, h->m().equiv, h->m().convArray[4] })
+            a->trigger();
+        QWidget *constants = w.dialogs()->constants(), *equiv = w.dialogs()->equiv();
+        w.pnShownUnitGrp = -1; // as after the custom quantity editor saved
+        w.move(100, 50);
+        h->fake.tray.available = tray;
+        h->c().lstConvFrom->setFocus();
+        QTest::keyClick(h->c().lstConvFrom, Qt::Key_M);
+        QVERIFY(!constants->isVisible() && !equiv->isVisible());
+        // Without a notification area the window stays reachable: iconified, with its task-bar entry.
+        QCOMPARE(std::pair(w.isVisible(), w.isMinimized()), std::pair(!tray, !tray));
+        QCOMPARE(h->fake.order.hasTaskbarEntry(&w), !tray);
+        QCOMPARE(QPoint(w.settings().pnFrmConvLeft, w.settings().pnFrmConvTop), QPoint(1500, 750));
+        QCOMPARE(w.pnShownUnitGrp, std::int16_t(4));
+
+        h->fake.order.calls.clear();
+        const auto comeBack = [&] {
+            if (f[4] == QStringLiteral("icon"))
+                h->fake.tray.pressLeft();
+            else if (f[4] == QStringLiteral("another start"))
+                w.showFromAnotherStart();
+            else
+                w.showNormal();
+        };
+        comeBack();
+        QTRY_VERIFY(w.isVisible() && !w.isMinimized() && constants->isVisible() && equiv->isVisible());
+        QCOMPARE(w.pos(), QPoint(100, 50));
+        // To the front (on top, and off again unless wanted), then each reference window above it.
+        QList<Call> expected { { &w, 1 } };
+        if (f[1] == QStringLiteral("0"))
+            expected << Call { &w, 0 };
+        expected << Call { &w, 0 } << Call { equiv, 1 } << Call { &w, 0 } << Call { constants, 1 };
+        QCOMPARE(h->fake.order.calls, expected);
+        h->m().fileExit->trigger(); // once ended, neither the icon nor another start shows it again
+        if (f[4] != QStringLiteral("task bar"))
+            comeBack();
+        QVERIFY(!w.isVisible());
+    }
+
+    void rightReleasePopsUpTheConvertMenu_data() { caseRows("traymenu.txt"); }
+    void rightReleasePopsUpTheConvertMenu()
+    {
+        QFETCH(QStringList, f);
+        ui::frmConvert &w = h->open();
+        QSignalSpy endings(&w, &ui::frmConvert::ended);
+        f[2] == QStringLiteral("1") ? w.showMinimized() : h->l().shrink->click();
+        h->fake.tray.cursor = QPoint(120, 80);
+        bool seen = false, asShown = false;
+        onNextPopup(
+            [&](QMenu *menu) {
+                asShown = menu == h->m().convert && menu->pos() == QPoint(120, 80)
+                    && h->m().conv_3->isVisible() && h->m().exit->isVisible()
+                    && menu->defaultAction() == h->m().exit;
+                if (QAction *a = menu->findChild<QAction *>(f[1]); a && !f[1].isEmpty())
+                    choose(menu, a);
+                else
+                    menu->close();
+            },
+            &seen);
+        h->fake.tray.releaseRight();
+        QVERIFY(seen && asShown);
+        QVERIFY(!h->m().conv_3->isVisible() && !h->m().exit->isVisible() && !h->m().convert->defaultAction());
+        const bool exits = f[1] == QStringLiteral("mnuExit");
+        QCOMPARE(endings.count(), exits ? 1 : 0);
+        QCOMPARE(w.isVisible() && !w.isMinimized(), !exits); // back in its normal state unless ended
+        QCOMPARE(w.settings().pnSelUnitGrp, std::int16_t(f[1] == QStringLiteral("mnuConvArray_3") ? 3 : 0));
+    }
+
+private:
+    std::optional<MainHarness> h;
+};
+
+QTEST_MAIN(CommandsTest)
+#include "CommandsTest.moc"

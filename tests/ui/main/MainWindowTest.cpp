@@ -1,0 +1,230 @@
+// The window's own life: start-up from the two files, choosing quantities and units, converting as
+// the user types, the Options menus, Warp, and the endings that save.
+#include "MainHarness.h"
+#include "ui/main/TermSignal.h"
+
+#include <QLocale>
+#include <QWindow>
+
+#include <csignal>
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init() { h.emplace(); }
+    void cleanup() { h.reset(); }
+
+    void startUp_data() { caseRows("startup.txt"); }
+    void startUp()
+    {
+        QFETCH(QStringList, f);
+        QMap<int, QString> groups;
+        for (const QString &g : f[2].split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            groups[g.section(QLatin1Char('='), 0, 0).toInt()] = g.section(QLatin1Char('='), 1);
+        const bool noFiles = f[1] == QStringLiteral("-");
+        if (!noFiles)
+            h->writeFiles(f[1].split(QLatin1Char(' '), Qt::SkipEmptyParts), groups);
+        bool visibleDuringMessages = false;
+        h->fake.messages.onShow = [&](const auto &) { visibleDuringMessages |= h->w->isVisible(); };
+        QList<int> aboutFlags; // the flag while each About box is up; -1 when the window showed
+        ui::frmConvert &w = h->start([&](ui::frmConvert &win) {
+            win.setAboutHook([&] {
+                h->fake.tray.pressLeft(); // neither may show the window before the start-up does
+                win.showFromAnotherStart();
+                aboutFlags << (win.isVisible() ? -1 : win.settings().pnFormFlag);
+            });
+        });
+        QCOMPARE(aboutFlags, QList<int>(f[9].toInt(), 3));
+        if (!groups.isEmpty())
+            h->m().userArray[groups.lastKey()]->trigger();
+
+        QVERIFY(w.isVisible() && !visibleDuringMessages);
+        QCOMPARE(w.pos(), QPoint(56, 90)); // 840 and 1350 twips
+        QCOMPARE(w.windowHandle()->title(), ui::kTitle + QStringLiteral(" - ") + f[3]);
+        QCOMPARE(checkedItems(h->m()), f[4]);
+        QCOMPARE(h->c().lstConvFrom->count(), f[5].toInt());
+        QCOMPARE(h->c().lstConvInto->count(), f[6].toInt());
+        if (f[5] != f[6]) {
+            QCOMPARE(entries(h->c().lstConvFrom).last(), QStringLiteral("Warp"));
+            QVERIFY(!entries(h->c().lstConvInto).contains(QStringLiteral("Warp")));
+        }
+        QCOMPARE(checkedItems(h->m(), h->m().optionsFigArray), f[7]);
+        QCOMPARE(checkedItems(h->m(), h->m().optionsFormArray), f[8]);
+        QCOMPARE(w.settings().pnFormFlag, f[8].right(1).toShort());
+        // The custom quantity menu: its unnamed first item and the named ones, captions as typed.
+        QCOMPARE(h->m().user->menuAction()->isEnabled(), !groups.isEmpty());
+        for (int i = 0; i < h->m().userArray.size(); ++i)
+            QCOMPARE(h->m().userArray[i]->isVisible(), i == 0 || groups.contains(i));
+        for (auto it = groups.begin(); it != groups.end(); ++it)
+            QCOMPARE(h->m().userArray[it.key()]->text(), it.value());
+
+        QCOMPARE(h->messages(), f.value(10));
+        if (noFiles) // only the editor ever writes the custom quantity file
+            QVERIFY(!QFile::exists(h->dir.filePath(QStringLiteral("ORL_USER.DAT"))));
+    }
+
+    void typingConvertsOnEveryKeystroke()
+    {
+        h->startMileIntoMetre();
+        QCOMPARE(QApplication::focusWidget(), h->c().txtInput); // picking the Into unit hands it back
+        const QString keys = QStringLiteral("10.5\b\b\b\b");
+        const QStringList results = QStringLiteral("1609.34 16093.4 16093.4 16898.1 16093.4 16093.4 1609.34 ")
+                                        .split(QLatin1Char(' '));
+        for (int i = 0; i < keys.size(); ++i) {
+            QTest::keyClick(h->c().txtInput, keys[i].toLatin1());
+            QCOMPARE(h->c().txtResult->text(), results[i]);
+        }
+        QVERIFY(h->fake.messages.shown.isEmpty());
+        h->c().txtInput->setText(QStringLiteral("1,5"));
+        QCOMPARE(h->messages(),
+            QStringLiteral(
+                "Exclamation: Orlo Unit Converter: This application recognizes only a period (dot) "
+                "as decimal separator."));
+    }
+
+    void blankedIntoEntryFollowsTheFromSelection()
+    {
+        h->open();
+        QListWidget *into = h->c().lstConvInto;
+        const QStringList names = entries(into);
+        clickRow(h->c().lstConvFrom, 3);
+        clickRow(h->c().lstConvFrom, 5);
+        QStringList expected = names;
+        expected[5].clear();
+        QCOMPARE(entries(into), expected);
+        clickRow(into, 2);
+        QTest::keyClicks(h->c().txtInput, QStringLiteral("2"));
+        QVERIFY(!h->c().txtResult->text().isEmpty());
+        clickRow(into, 5); // the blanked entry, the From unit itself, empties the result
+        QCOMPARE(h->c().txtResult->text(), QString());
+    }
+
+    void choosingTheShownGroupChangesNothing()
+    {
+        h->startMileIntoMetre(QStringLiteral("3"));
+        const QStringList into = entries(h->c().lstConvInto);
+        const auto selected = std::pair(ui::ListIndex(h->c().lstConvFrom), ui::ListIndex(h->c().lstConvInto));
+        h->m().convArray[0]->trigger();
+        QCOMPARE(h->c().txtResult->text(), QStringLiteral("4828.03"));
+        QCOMPARE(entries(h->c().lstConvInto), into);
+        QCOMPARE(std::pair(ui::ListIndex(h->c().lstConvFrom), ui::ListIndex(h->c().lstConvInto)), selected);
+        h->m().convOtherArray[2]->trigger();
+        QCOMPARE(h->w->settings().pnSelUnitGrp, std::int16_t(17));
+        QVERIFY(h->c().txtInput->text().isEmpty() && h->c().txtResult->text().isEmpty());
+        QCOMPARE(checkedItems(h->m()), QStringLiteral("mnuConvOtherArray_2"));
+    }
+
+    void formatMenusReformatAtOnce_data() { caseRows("formats.txt"); }
+    void formatMenusReformatAtOnce()
+    {
+        QFETCH(QStringList, f);
+        h->startMileIntoMetre(f[1]);
+        QAction *last = nullptr;
+        for (const QString &item : f[2].split(QLatin1Char(' ')))
+            (last = h->w->findChild<QAction *>(item))->trigger();
+        QCOMPARE(h->c().txtResult->text(), f[4]);
+        QCOMPARE(h->w->settings().pnFigure, f[3].toShort());
+        QCOMPARE(checkedItems(h->m(), h->m().optionsFigArray + h->m().optionsFormArray), f[5]);
+        h->c().txtResult->clear(); // the checked item again keeps its mark and converts again
+        last->trigger();
+        QCOMPARE(h->c().txtResult->text(), f[4]);
+        QCOMPARE(checkedItems(h->m(), h->m().optionsFigArray + h->m().optionsFormArray), f[5]);
+    }
+
+    void warpPopsUpItsMenuAndDisablesTheInput()
+    {
+        h->open({ QStringLiteral("Quantity=9") });
+        QListWidget *from = h->c().lstConvFrom;
+        clickRow(h->c().lstConvInto, 9); // the speed of light
+        bool answered = false;
+        onNextPopup([&](QMenu *menu) { choose(menu, h->m().warpArray[13]); }, &answered);
+        clickRow(from, 19);
+        QVERIFY(answered && !h->c().txtInput->isEnabled());
+        QCOMPARE(h->w->WarpIndex, std::int16_t(13));
+        QCOMPARE(h->c().txtInput->text(), QStringLiteral("9.9999"));
+        QCOMPARE(h->c().txtResult->text(), QStringLiteral("199516")); // times the speed of light
+        // Leaving Warp enables the input; the Into list, which never offers Warp, gets nothing back.
+        clickRow(from, 2);
+        QVERIFY(h->c().txtInput->isEnabled());
+        QCOMPARE(h->c().lstConvInto->count(), 19);
+        QCOMPARE(h->c().lstConvInto->item(2)->text(), QString());
+    }
+
+    void closeSavesAFileThatReloadsToTheSameState()
+    {
+        h->open().move(100, 50);
+        for (QAction *a :
+            { h->m().convArray[6], h->m().optionsFigArray[3], h->m().optionsFormArray[1], h->m().showTop })
+            a->trigger();
+        QSignalSpy ended(h->w.get(), &ui::frmConvert::ended);
+        h->m().fileExit->trigger();
+        QCOMPARE(ended.count(), 1);
+        const store::Settings s = h->saved();
+        const QList<std::int16_t> stored {
+            s.pnFrmConvLeft, s.pnFrmConvTop, s.pnSelUnitGrp, s.pnShowTop, s.pnFigure, s.pnFormFlag
+        };
+        QCOMPARE(stored, (QList<std::int16_t> { 1500, 750, 6, 1, 10, 1 }));
+
+        ui::frmConvert &again = h->start();
+        QVERIFY(h->fake.messages.shown.isEmpty());
+        QCOMPARE(again.windowTitle(), QStringLiteral(" Orlo Unit Converter - Temperature"));
+        QCOMPARE(again.pos(), QPoint(100, 50));
+        QCOMPARE(checkedItems(h->m()), QStringLiteral("mnuConvArray_6"));
+        QCOMPARE(checkedItems(h->m(), h->m().optionsFigArray + h->m().optionsFormArray),
+            QStringLiteral("mnuOptionsFigArray_3 mnuOptionsFormArray_1"));
+        QCOMPARE(h->fake.order.calls.last(), (Call { &again, 1 }));
+    }
+
+    void whichEndingsSave_data() { caseRows("endings.txt"); }
+    void whichEndingsSave()
+    {
+        QFETCH(QStringList, f);
+        const bool saves = f[2] == QStringLiteral("1");
+        ui::frmConvert &w = h->open({ QStringLiteral("Quantity=3") });
+        h->m().convArray[11]->trigger();
+        QSignalSpy ended(&w, &ui::frmConvert::ended);
+        if (f[1] == QStringLiteral("signal")) {
+            ui::TermSignal term;
+            QVERIFY(term.install());
+            QObject::connect(
+                &term, &ui::TermSignal::terminateRequested, &w, [&w] { w.Unload(ui::kCloseByTerminate); });
+            std::raise(SIGTERM);
+            QTRY_COMPARE(ended.count(), 1);
+        } else if (f[1] == QStringLiteral("close")) {
+            w.close();
+        } else {
+            w.Form_QueryUnload(f[1].toInt());
+        }
+        QCOMPARE(h->saved().pnSelUnitGrp, std::int16_t(saves ? 11 : 3));
+        QCOMPARE(ended.count(), saves ? 1 : 0);
+        QCOMPARE(h->fake.tray.deletes, saves ? 1 : 0);
+    }
+
+    void saveFailureReportedOnceAndTheProgramEnds()
+    {
+        h->dataDir = h->dir.filePath(QStringLiteral("no/such/folder")).toStdString();
+        ui::frmConvert &w = h->start();
+        w.move(80, 40);
+        QPoint posDuringMessage;
+        h->fake.messages.onShow = [&](const auto &) {
+            posDuringMessage = w.isVisible() ? w.pos() : QPoint();
+        };
+        QSignalSpy ended(&w, &ui::frmConvert::ended);
+        h->m().fileExit->trigger();
+        w.Unload(ui::kCloseBySession); // later endings neither save nor report again
+        w.Form_QueryUnload(ui::kCloseByTerminate);
+        QCOMPARE(h->messages().section(QStringLiteral(" / "), 2), // after the two start-up messages
+            QStringLiteral("Critical: Orlo Unit Converter: Failed to save file as 'ORLOPREF.CFG'."));
+        QCOMPARE(posDuringMessage, QPoint(ui::Nearest(-32000.0 / 15), 40)); // parked off the screen
+        QCOMPARE(ended.count(), 1);
+    }
+
+private:
+    std::optional<MainHarness> h;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
