@@ -1,6 +1,7 @@
 // The converter: one main window; the program ends when that window closes.
 #include "platform/qt/QtPlatform.h"
 #include "store/Store.h"
+#include "ui/main/AppIdentity.h"
 #include "ui/main/TermSignal.h"
 #include "ui/main/frmConvert.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
 {
     preferX11();
     QApplication app(argc, argv);
+    ui::SetApplicationIdentity();
     // The program ends when its window has closed and saved, not when the last window leaves the
     // screen: the window may be hidden in the notification area, or a tool window without a task-bar
     // entry, which Qt does not count.

@@ -1,0 +1,29 @@
+// The converter's desktop identity and the configuration folder the store falls back to agree.
+#include "store/Store.h"
+#include "ui/main/AppIdentity.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+class IdentityTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void desktopEntryAndConfigFolderMatchTheStore()
+    {
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+        ui::SetApplicationIdentity();
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.orlo.Converter"));
+        QVERIFY(QFile::exists(QStringLiteral(ORLO_SOURCE_DIR "/data/org.orlo.Converter.desktop")));
+        const QString qtFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + u'/';
+        QCOMPARE(qtFolder, QString::fromStdString(store::UserConfigDir().string()));
+    }
+};
+
+QTEST_MAIN(IdentityTest)
+#include "IdentityTest.moc"

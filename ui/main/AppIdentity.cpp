@@ -1,0 +1,15 @@
+#include "AppIdentity.h"
+
+#include <QGuiApplication>
+
+namespace ui {
+
+void SetApplicationIdentity()
+{
+    // No organisation: the folder is then ~/.config/Orlo rather than a nested one.
+    QCoreApplication::setOrganizationName(QString());
+    QCoreApplication::setApplicationName(QStringLiteral("Orlo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orlo.Converter"));
+}
+
+} // namespace ui

@@ -1,0 +1,10 @@
+// How the desktop knows the converter.
+#pragma once
+
+namespace ui {
+
+// Names the desktop entry that carries the icon, and the application whose configuration folder
+// Qt names: the same folder store::UserConfigDir() chooses when the program's folder is read-only.
+void SetApplicationIdentity();
+
+} // namespace ui
