@@ -3,13 +3,10 @@
 #include "DialogTools.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -47,42 +44,10 @@ QFont Arial(double points, bool bold = false)
     return f;
 }
 
-// The two frames of the animation when the program's own pictures are not built in: a measuring
-// scale whose pointer is lit in the full frame and dimmed in the half frame.
-QPixmap DrawFrame(bool full)
+// One frame of the animation, from the program's built-in pictures.
+QPixmap Picture(const QString &resource)
 {
-    QPixmap pm(kPicture, kPicture);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(40, 40, 90), 1.5));
-    p.setBrush(QColor(250, 220, 90));
-    p.drawRoundedRect(QRectF(2.5, 18.5, 27, 11), 2, 2);
-    for (int i = 0; i < 6; ++i) {
-        const double x = 6 + i * 4;
-        p.drawLine(QPointF(x, 19), QPointF(x, i % 2 == 0 ? 25 : 23));
-    }
-    QPainterPath arrow;
-    arrow.moveTo(4, 12);
-    arrow.lineTo(22, 12);
-    arrow.lineTo(22, 7);
-    arrow.lineTo(30, 13);
-    arrow.lineTo(22, 19);
-    arrow.lineTo(22, 14);
-    arrow.lineTo(4, 14);
-    arrow.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(full ? QColor(30, 90, 200) : QColor(150, 170, 210));
-    p.drawPath(arrow.translated(0, -4));
-    return pm;
-}
-
-QPixmap Picture(const QString &resource, bool full)
-{
-    QPixmap pm;
-    if (QFile::exists(resource) && pm.load(resource))
-        return pm.scaled(kPicture, kPicture, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return DrawFrame(full);
+    return QPixmap(resource).scaled(kPicture, kPicture, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
@@ -95,8 +60,8 @@ frmInfo::frmInfo(DialogContext &ctx)
     setModal(true);
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    imgFull = Picture(QStringLiteral(":/orlo/about_full.png"), true);
-    imgHalf = Picture(QStringLiteral(":/orlo/about_half.png"), false);
+    imgFull = Picture(QStringLiteral(":/orlo/about_full.png"));
+    imgHalf = Picture(QStringLiteral(":/orlo/about_half.png"));
     imgMain = new QLabel(this);
     imgMain->setFixedSize(kPicture, kPicture);
 

@@ -11,8 +11,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 
 namespace ui {
@@ -28,32 +26,11 @@ QFont desktopFont(double pointSize)
     return f;
 }
 
-// The picture between the frames: our own artwork when the resources carry it, else an arrow.
+// The picture between the frames, from the program's built-in pictures.
 QPixmap handPicture()
 {
-    const QString resource = QStringLiteral(":/orlo/hand.png");
-    if (QFile::exists(resource)) {
-        QPixmap p(resource);
-        if (!p.isNull())
-            return p.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    QPixmap p(32, 32);
-    p.fill(Qt::transparent);
-    QPainter painter(&p);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath arrow;
-    arrow.moveTo(3, 12);
-    arrow.lineTo(17, 12);
-    arrow.lineTo(17, 5);
-    arrow.lineTo(29, 16);
-    arrow.lineTo(17, 27);
-    arrow.lineTo(17, 20);
-    arrow.lineTo(3, 20);
-    arrow.closeSubpath();
-    painter.setPen(QPen(QColor(40, 40, 40), 1.2));
-    painter.setBrush(QColor(250, 214, 120));
-    painter.drawPath(arrow);
-    return p;
+    return QPixmap(QStringLiteral(":/orlo/hand.png"))
+        .scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QString text(const char *utf8)
