@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The converter: one main window; the program ends when that window closes.
 #include "platform/qt/QtPlatform.h"
 #include "store/Store.h"
@@ -7,6 +9,9 @@
 
 #include <QApplication>
 #include <QSessionManager>
+
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -20,10 +25,32 @@ void preferX11()
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
+constexpr const char *kUsage = "Usage: orlo [--version | --help]\n"
+                               "Opens the Orlo Unit Converter window; see orlo(1).\n";
+
+// --version and --help answer on the terminal without opening a window or touching a file; every
+// other argument is the toolkit's (-platform, -display, ...).
+bool answeredOnTerminal(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs("orlo " ORLO_VERSION "\n", stdout);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(kUsage, stdout);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (answeredOnTerminal(argc, argv))
+        return 0;
     preferX11();
     QApplication app(argc, argv);
     ui::SetApplicationIdentity();

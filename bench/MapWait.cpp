@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Start-up timer: starts a program and reports how long it took until its first top-level window
 // was mapped, then asks the program to end (SIGTERM) and waits for it.
 // Usage: orlo_mapwait TIMEOUT_MS PROGRAM [ARGS...]; prints "PID MILLISECONDS".

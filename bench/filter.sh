@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orlo developers
 # Times orlo-convert converting 100,000 values through standard input.
 # Usage: bench/filter.sh [path/to/orlo-convert] [count]
 set -euo pipefail

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orlo developers
 # The program folder keeps the executables together, as they find each other and their files
 # there; the commands users type are links in bin/ into it. The links are relative, so a staged
 # installation (DESTDIR) or a moved prefix keeps working.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The calculator's arithmetic: one accumulator, one pending operation, and the display text.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The calculator window: an input box the converter pokes into, and the usual keys.
 #pragma once
 

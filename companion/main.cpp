@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Veldra, the calculator the converter hands its results to.
 #include "companion/CalcBus.h"
 #include "companion/frmCalc.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The fixed unit tables, as plain data. BuildCatalogue copies them into a Catalogue and fills in the
 // few factors that are computed at start-up.
 #pragma once

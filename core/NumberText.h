@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Scanning of decimal number text, shared by Val, the entry check and the number-system digits.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The conversion core: quantity catalogue, number check, result formatting, number systems and the
 // Convert command. Plain C++; texts are UTF-8, numbers always use a period, whatever the locale.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The program's pictures, compiled into the library orlo_resources under the prefix /orlo.
 // Linking that library is all a target needs: the pictures register themselves at start-up.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Any bytes as ORLOPREF.CFG: the reader either falls back to the defaults or loads settings that save
 // and load back unchanged.
 #include "store/Store.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Any bytes as ORL_USER.DAT: the reader loads tables that are storable and load back unchanged.
 #include "store/Store.h"
 

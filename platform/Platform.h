@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Small interfaces over the desktop services the windows use. Windows receive a Platform at
 // construction; the Qt implementations live in platform/qt, recording fakes in platform/fake.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // ORLOPREF.CFG: sixteen lines "key=value", read by position; the keys are for the human reader.
 #include "store/Internal.h"
 #include "store/Store.h"

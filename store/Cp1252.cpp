@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Windows-1252 <-> UTF-8. The files keep the 8-bit texts of the program's Windows releases; inside the
 // program every text is UTF-8.
 #include "store/Store.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // ORL_USER.DAT: for each of the twenty custom groups a group record and ten unit records, each record
 // three texts of an unsigned 16-bit little-endian byte count and that many Windows-1252 bytes.
 #include "store/Internal.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Bounded reading and crash-safe writing of the program's files, and the program's own directory.
 #include "store/Internal.h"
 #include "store/Store.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Helpers the two file formats share; not part of the store's interface.
 #pragma once
 

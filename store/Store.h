@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The two files beside the program: ORLOPREF.CFG (settings) and ORL_USER.DAT (custom quantities).
 // Plain C++; the directory is passed in. Functions report outcomes and show nothing.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
+
 #include "tools/Cli.h"
 
 #include <charconv>
@@ -11,6 +14,7 @@ namespace {
 
 constexpr std::string_view kUsage = R"(Usage: orlo-convert [OPTIONS] GROUP FROM INTO [VALUE]
        orlo-convert --list [GROUP]
+       orlo-convert --version
 
 Converts VALUE from the unit FROM into the unit INTO of the quantity group GROUP
 and prints the result exactly as the converter window shows it. Without VALUE,
@@ -27,6 +31,7 @@ Options:
   --warp N        warp factor of a conversion from Warp, by index (default 0)
   --dpi N         screen dots per inch for the pixel units (default 96)
   --list [GROUP]  print the group numbers and names, or the units of GROUP
+  --version       print the version
   --help          print this text
 
 Exit status: 0 when every result is a number, 1 when any result was
@@ -43,6 +48,7 @@ struct Options
     int dpi = 96;
     bool list = false;
     bool help = false;
+    bool version = false;
     std::vector<std::string_view> positional;
 };
 
@@ -113,6 +119,8 @@ void ParseOption(std::span<const std::string_view> args, std::size_t &i, Options
     const std::string_view arg = args[i];
     if (arg == "--help" || arg == "-h") {
         o.help = true;
+    } else if (arg == "--version") {
+        o.version = true;
     } else if (arg == "--scientific") {
         o.pnFormFlag = 1;
     } else if (arg == "--list") {
@@ -355,6 +363,10 @@ int RunChecked(std::span<const std::string_view> args, core::UserTables &user, I
     if (o.help) {
         io.Out(kUsage);
         io.Out(WarpHelp(cat));
+        return kExitOk;
+    }
+    if (o.version) {
+        io.Out("orlo-convert " ORLO_VERSION "\n");
         return kExitOk;
     }
     if (o.list) {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // orlo-convert: the converter's Convert command for scripts and terminals.
 #pragma once
 

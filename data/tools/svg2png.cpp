@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Renders one of our SVG drawings into a square PNG of the asked size, so the committed
 // pictures can be regenerated with the same renderer the toolkit itself uses.
 #include <QCoreApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Recording fakes of the desktop services, for tests: each one keeps what it was asked and
 // answers with what the test scripted.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Names on the session bus shared by the converter and its companion calculator.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The calculator conversation and the one-running-converter check, both over the session bus.
 #pragma once
 

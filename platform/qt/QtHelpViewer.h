@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The help file shown in a small viewer window of our own; the file is HTML whatever its name.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Case tables kept as text files under tests/data: one case a line, fields separated by "|" with the
 // blanks around them dropped; empty lines and lines starting with "#" are skipped. A field in double
 // quotes keeps its blanks. Escapes: \t \r \n \" \\ and \xHH for a raw byte (texts that are no UTF-8).

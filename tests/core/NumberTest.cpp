@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The readers of typed numbers: Val, InvalidNumCheck and the number-system procedures.
 #include "core/mOrlo.h"
 #include "tests/core/CaseFile.h"

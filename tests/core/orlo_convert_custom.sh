@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orlo developers
 # orlo-convert converts the custom groups of the ORL_USER.DAT beside it, and runs without one.
 set -eu
 exe=$1

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The compiled-in pictures, the icon files and the help file, checked the way the program uses them.
 #include "data/Resources.h"
 

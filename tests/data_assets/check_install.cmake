@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orlo developers
 # Installs the assets alone into a fresh prefix and checks that every file lands where the
 # program and the desktop look for it, and nothing else comes along.
 # Arguments: -DBUILD_DIR=<build tree> -DPREFIX=<scratch prefix> -DPROGRAM_DIR=<program folder below the prefix>
@@ -16,7 +18,9 @@ set(expected
   "${PROGRAM_DIR}/Orlohelp.hlp"
   share/applications/org.orlo.Converter.desktop
   share/metainfo/org.orlo.Converter.metainfo.xml
-  share/icons/hicolor/scalable/apps/org.orlo.Converter.svg)
+  share/icons/hicolor/scalable/apps/org.orlo.Converter.svg
+  share/man/man1/orlo.1
+  share/man/man1/orlo-convert.1)
 foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND expected "share/icons/hicolor/${size}x${size}/apps/org.orlo.Converter.png")
 endforeach()

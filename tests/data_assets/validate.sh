@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orlo developers
 # Validates the desktop entry or the AppStream metainfo. The validators pass some real faults with
 # a zero exit status (desktop-file-validate reports a misspelt icon name as a "will be fatal" error,
 # appstreamcli a missing launchable as an info), so anything they print fails the test, except

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Test driver for killing the program's saves half-way: `save DIR FIRST` writes both files over
 // and over, generation FIRST, FIRST + 1, ..., until it is killed; `check DIR` reads what a kill
 // left behind and tells which generations the two files hold.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orlo developers
 # install_into BUILD_DIR PREFIX: `cmake --install` of the build into a scratch prefix; prints the
 # prefix. The build's install_manifest.txt, which that command overwrites, is put back, so a
 # test run does not replace the record of the user's own installation. Sourced, not run.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orlo developers
 # Installs the build into a scratch prefix and uses it as an installed program: the layout and the
 # links, orlo-convert through its link, the converter started the way its desktop entry does, and
 # an installation the user may not write to, whose files then live in the user's configuration.

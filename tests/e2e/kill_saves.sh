@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orlo developers
 # Kills a run of saves with SIGKILL at random moments and checks, after every kill, that both
 # files still load whole and hold a generation that was written, in the order it was written.
 # Usage: kill_saves.sh SAVE_DRIVER [KILLS]

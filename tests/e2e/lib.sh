@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orlo developers
 # Shared by the end-to-end scripts: a private X server, bounded waits on windows, processes and
 # the clipboard, and failure messages that name the step that broke. Sourced, not run.
 # Every wait here is bounded; a script sets its own CTest TIMEOUT above the sum of its waits.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orlo developers
 # Drives the installed converter in a private X server the way a user does: keyboard only, results
 # read through the clipboard and the calculator's bus end, settings checked in the file it writes.
 # Usage: window.sh BUILD_DIR PROGRAM_DIR   (PROGRAM_DIR is the program folder below the prefix)

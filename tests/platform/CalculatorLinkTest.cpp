@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Runs on a private session bus (dbus-run-session) against the real calculator and a probe
 // program that plays a second converter.
 #include "platform/qt/BusNames.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The companion calculator: its keys and poked text from tests/data/platform/calc_keys.tsv, typing
 // into its box, and Copy.
 #include "companion/frmCalc.h"

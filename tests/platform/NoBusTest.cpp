@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Runs with a session bus address that leads nowhere, or none at all.
 #include "platform/qt/QtBus.h"
 

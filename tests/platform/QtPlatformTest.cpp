@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The Qt services: message boxes, tray reasons, twips, window order, process start, help.
 #include "platform/qt/QtPlatform.h"
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
+
 #include "store/Store.h"
 #include "tests/store/StoreTestUtil.h"
 
@@ -99,7 +102,7 @@ TEST(Dat, GroupRecordCarriesThePreviousSlotNineAndTheReaderIgnoresIt)
     std::string bytes = *store::DatFormat(FilledTables());
     EXPECT_EQ(bytes.substr(0, 8), Text("G0") + Text("") + Text(""));
     for (int g = 1; g < core::pnUserGrpCount; ++g) {
-        const std::string prev = std::to_string(g - 1), group = Text("G" + std::to_string(g));
+        const std::string prev = std::to_string(g - 1), group = Text(storetest::Numbered("G", g));
         EXPECT_NE(bytes.find(group + Text(prev + ".9") + Text("-" + prev)), std::string::npos) << g;
     }
     const std::string carried = Text("G1") + Text("0.9") + Text("-0");

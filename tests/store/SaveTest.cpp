@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Saving, and reading what is not a sound file: failed writes, refused texts, odd paths, huge files
 // and the committed corpus of damaged files.
 #include "store/Store.h"

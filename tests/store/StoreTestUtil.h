@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Temporary directories, raw file access and sample tables for the store tests.
 #pragma once
 
@@ -62,16 +64,23 @@ inline Names Entries(const fs::path &dir)
     return names;
 }
 
+// "<prefix><n>". Built with append: g++ 12 at -O2/-O3 warns falsely (-Wrestrict, GCC bugs 105329 and
+// 105651) about `"G" + std::to_string(g)`, the literal-plus-temporary form.
+inline std::string Numbered(std::string prefix, int n)
+{
+    return prefix.append(std::to_string(n));
+}
+
 // Every text filled and distinct: names "G<g>", labels "u<g>.<u>", coefficients "<g>.<u>", offsets "-<g>".
 inline core::UserTables FilledTables()
 {
     core::UserTables t;
     for (int g = 0; g < core::pnUserGrpCount; ++g) {
-        t.UserGrpName[g] = "G" + std::to_string(g);
+        t.UserGrpName[g] = Numbered("G", g);
         for (int u = 0; u < core::kUserUnitsUsed; ++u) {
-            t.UserUnitName[g][u] = "u" + std::to_string(g) + "." + std::to_string(u);
+            t.UserUnitName[g][u] = Numbered(Numbered("u", g) + ".", u);
             t.UserCoefText[g][u] = t.UserUnitName[g][u].substr(1);
-            t.UserOffsetText[g][u] = "-" + std::to_string(g);
+            t.UserOffsetText[g][u] = Numbered("-", g);
         }
     }
     return t;

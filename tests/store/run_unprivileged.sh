@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orlo developers
 # Runs the store tests as an ordinary user, so the permission cases (read-only folders, unreadable
 # files) that root would walk through are exercised too. Skipped (77) where that cannot be done.
 set -u

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Small pieces the four secondary windows share: their font, twips and pixels, centring, list columns.
 #pragma once
 

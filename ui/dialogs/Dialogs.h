@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // What the secondary windows share with the main window, and the main window's way to open them.
 #pragma once
 

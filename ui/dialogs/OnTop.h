@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The one rule by which always-on-top passes between the main window and the secondary windows.
 #pragma once
 

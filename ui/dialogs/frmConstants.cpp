@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
+
 #include "frmConstants.h"
 
 #include "FrameHeight.h"
@@ -24,6 +27,7 @@ constexpr int kList4Width = 1845;
 constexpr int kButtonWidth = 990;
 constexpr int kButtonHeight = 315;
 constexpr int kLinesShown = 15; // room for the 14 lines of the first page
+constexpr int kLabelTop = 3; // pixels from the client top to the column captions
 constexpr int kFirstPageRows = 12;
 constexpr int kGroupOf = 4; // a blank line after every four constants
 // The window manager draws the borders outside the widget; the width rule counted 3 pixels for each.
@@ -199,7 +203,6 @@ void frmConstants::layOut()
     const int lineH = RowHeight(List1);
     const int listH = kLinesShown * lineH + 2 * List1->frameWidth();
     const int labelH = Label1->sizeHint().height();
-    const int labelTop = 3;
 
     auto width = [this](QListWidget *list, int designTwips, QString Constant::*field) {
         return std::max(ToPixels(designTwips, m_ctx.Tppx), NeededListWidth(list, Column(field)));
@@ -209,14 +212,14 @@ void frmConstants::layOut()
     List4->resize(width(List4, kList4Width, &Constant::value), listH);
 
     // Neighbouring columns share one border pixel.
-    const int listTop = labelTop + labelH - 2;
+    const int listTop = kLabelTop + labelH - 2;
     List1->move(10, listTop);
     List3->move(List1->x() + List1->width() - 1, listTop);
     List4->move(List3->x() + List3->width() - 1, listTop);
 
-    auto centreOver = [this, labelTop, labelH](QLabel *label, int designTwips, const QListWidget *list) {
+    auto centreOver = [this, labelH](QLabel *label, int designTwips, const QListWidget *list) {
         label->resize(std::min(ToPixels(designTwips, m_ctx.Tppx), list->width()), labelH);
-        label->move(list->x() + (list->width() - label->width()) / 2, labelTop);
+        label->move(list->x() + (list->width() - label->width()) / 2, kLabelTop);
     };
     centreOver(Label1, kLabel1Width, List1);
     centreOver(Label3, kLabel3Width, List3);
@@ -233,7 +236,7 @@ void frmConstants::layOut()
     }
 
     const int clientW = right + 16 - 2 * kBorderPx;
-    const int clientH = FrameHeight(this) + labelTop + labelH + listH + buttonH + 21;
+    const int clientH = FrameHeight(this) + kLabelTop + labelH + listH + buttonH + 21;
     setFixedSize(clientW, clientH);
 }
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The reference window of 23 physical constants, in two pages of three columns.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
+
 #include "frmInfo.h"
 
 #include "DialogTools.h"
@@ -24,11 +27,11 @@ constexpr int kFullTicks = 17;
 constexpr int kCycleTicks = 20;
 
 constexpr std::array<const char16_t *, 5> kNotice {
-    u"This program may be used free of charge and passed on to others,",
-    u"provided that all of its files are passed on together and unchanged.",
-    u"It may not be sold or bundled with a product that is sold",
-    u"without the written consent of its authors.",
-    u"It is provided as is, without warranty of any kind.",
+    u"This program is free software: you can redistribute it and/or modify",
+    u"it under the terms of the GNU General Public License as published by",
+    u"the Free Software Foundation, version 3 or (at your option) any later",
+    u"version. It comes with ABSOLUTELY NO WARRANTY. See the GNU General",
+    u"Public License for details.",
 };
 constexpr std::array<const char16_t *, 2> kCredit {
     u"Written by the Orlo developers.",
@@ -110,7 +113,8 @@ frmInfo::~frmInfo() = default;
 
 QString frmInfo::rightsNotice()
 {
-    return QStringLiteral("Copyright \u00A9 the Orlo developers. All rights reserved.");
+    return QStringLiteral(
+        "Copyright \u00A9 2026 The Orlo developers. Free software under the GNU GPL, version 3 or later.");
 }
 
 void frmInfo::Form_Load()

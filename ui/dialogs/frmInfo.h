@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The About box: name, version, distribution notice, a scrolling rights line and a blinking picture.
 #pragma once
 

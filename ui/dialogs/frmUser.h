@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The editor of the twenty custom quantities: a name per group, ten unit labels with coefficients.
 #pragma once
 

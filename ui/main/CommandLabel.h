@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // A flat command with a one-pixel 3-D border: raised at rest, sunken while a mouse button is held.
 #pragma once
 

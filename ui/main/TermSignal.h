@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Turns SIGTERM into a Qt signal on the event loop, so that a termination request closes the
 // window as the other endings do.
 #pragma once

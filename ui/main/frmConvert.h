@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The converter's main window: the quantity menus, the two unit lists, instant conversion, options,
 // copy, paste and history, the calculator hand-off, the keyboard, and the notification icon.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The converter window's commands that move values out and in (clipboard, history, calculator), its
 // keyboard routing, and how it leaves and comes back into view.
 #include "CommandLabel.h"

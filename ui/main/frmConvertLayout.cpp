@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // Applies the computed geometry and colours the command row.
 #include "CommandLabel.h"
 #include "frmConvert.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The About box: the ways it closes, the start-up flag, the scrolling notice and the animation.
 #include "Harness.h"
 #include "ui/dialogs/frmInfo.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The custom quantity editor: coefficient boxes, the working copy, OK and the ways out without it.
 #include "Harness.h"
 #include "ui/dialogs/DialogTools.h"
@@ -140,7 +142,8 @@ private slots:
         for (const char *way : { "Cancel", "close box", "Esc" }) {
             Editor e([](Harness &h) {
                 h.user.UserGrpName[0] = "Alpha";
-                h.user.UserUnitName[0][0] = "a";
+                // Not = "a": g++ 12 at -O3 warns falsely about it (-Wrestrict, GCC bug 105651).
+                h.user.UserUnitName[0][0].assign(1, 'a');
                 core::BuildCustomGroups(h.catalogue, h.user);
                 store::DatSave(h.path(), h.user);
             });
@@ -200,7 +203,8 @@ private slots:
         for (int box = 0; box < 2; ++box) {
             Editor e([](Harness &h) {
                 h.user.UserGrpName[0] = "Alpha";
-                h.user.UserUnitName[0][1] = "a";
+                // Not = "a": g++ 12 at -O3 warns falsely about it (-Wrestrict, GCC bug 105651).
+                h.user.UserUnitName[0][1].assign(1, 'a');
             });
             QLineEdit *edit = box == 0 ? e.w.txtUserUnit[1] : e.w.cboUserGroups->lineEdit();
             const QColor normal = ui::Base(edit);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // What every dialog test needs: recording fakes, the shared state, a stand-in main window and a
 // scratch directory for the files.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The two reference windows: the constants' pages, the columns in step, Copy, position and keys; the
 // equivalents' pop-up and centring; always-on-top passing between them, the main window and the
 // modal windows.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The commands that move values out and in (Copy, Paste, history, the calculator on the fakes), the
 // key table, always-on-top with the reference windows, Minimize and the notification icon.
 #include "MainHarness.h"

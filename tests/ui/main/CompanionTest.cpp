@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // On a private session bus (dbus-run-session): the Calculator command against the real calculator,
 // and a second start of the real program handing over to the first.
 #include "MainHarness.h"

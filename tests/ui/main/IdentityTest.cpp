@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The converter's desktop identity and the configuration folder the store falls back to agree.
 #include "store/Store.h"
 #include "ui/main/AppIdentity.h"

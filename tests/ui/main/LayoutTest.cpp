@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The window geometry arithmetic and the command row's colour settings.
 #include "MainHarness.h"
 #include "ui/main/MainLayout.h"

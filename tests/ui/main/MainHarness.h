@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // A converter window on recording fakes, with its two files in a fresh temporary folder, and the
 // case tables of tests/data/ui/main.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
 // The window's own life: start-up from the two files, choosing quantities and units, converting as
 // the user types, the Options menus, Warp, and the endings that save.
 #include "MainHarness.h"
