@@ -84,7 +84,9 @@ bool frmCalc::poke(const QString &item, const QString &text)
 {
     if (item != txtInput->objectName())
         return false;
-    step([&text](CalcModel &m) { m.enter(text); });
+    // The box holds what it can hold (32,767 characters); a longer text would only fill memory.
+    const QString kept = text.left(txtInput->maxLength());
+    step([&kept](CalcModel &m) { m.enter(kept); });
     return true;
 }
 

@@ -26,6 +26,7 @@ public:
     bool poke(const QString &item, const QString &text);
     // The item's current text, empty for an unknown item.
     QString itemText(const QString &item) const;
+    const CalcModel &model() const { return m_model; }
 
     QLineEdit *txtInput = nullptr;
 

@@ -154,7 +154,7 @@ CfgReadResult CfgParse(std::string_view bytes, Settings &s)
 
 CfgReadResult CfgRead(const std::filesystem::path &dir, Settings &s)
 {
-    const auto file = detail::ReadPrefix(dir / kCfgFileName, kReadLimit);
+    const auto file = detail::ReadPrefix(detail::FileIn(dir, kCfgFileName), kReadLimit);
     if (!file) {
         s = Settings {};
         return CfgReadResult::Defaults;
@@ -196,7 +196,7 @@ SaveResult CfgSave(const std::filesystem::path &dir, Settings &s, SaveSteps &ste
     const auto bytes = CfgFormat(s);
     if (!bytes)
         return SaveResult::Failed;
-    return SaveAtomically(dir / kCfgFileName, *bytes, steps);
+    return SaveAtomically(detail::FileIn(dir, kCfgFileName), *bytes, steps);
 }
 
 } // namespace store

@@ -84,7 +84,7 @@ void DatParse(std::string_view bytes, core::UserTables &t)
 
 DatReadResult DatRead(const std::filesystem::path &dir, core::UserTables &t)
 {
-    const auto file = detail::ReadPrefix(dir / kDatFileName, kReadLimit);
+    const auto file = detail::ReadPrefix(detail::FileIn(dir, kDatFileName), kReadLimit);
     if (!file)
         return DatReadResult::OpenFailed;
     DatParse(file->bytes, t);
@@ -123,7 +123,7 @@ SaveResult DatSave(const std::filesystem::path &dir, const core::UserTables &t, 
     const auto bytes = DatFormat(t);
     if (!bytes)
         return SaveResult::Failed;
-    return SaveAtomically(dir / kDatFileName, *bytes, steps);
+    return SaveAtomically(detail::FileIn(dir, kDatFileName), *bytes, steps);
 }
 
 } // namespace store

@@ -4,12 +4,33 @@
 #include "Store.h"
 
 #include <cstdlib>
+#include <pwd.h>
 #include <system_error>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace store {
+namespace {
+
+// $HOME, or the password database's home folder when HOME is unset (a service, cron, env -i).
+fs::path HomeDir()
+{
+    if (const char *home = std::getenv("HOME"); home && *home == '/')
+        return home;
+    const long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
+    struct passwd entry = {};
+    struct passwd *found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
+        return {};
+    if (!found->pw_dir || found->pw_dir[0] != '/')
+        return {};
+    return found->pw_dir;
+}
+
+} // namespace
 
 fs::path UserConfigDir()
 {
@@ -19,10 +40,10 @@ fs::path UserConfigDir()
     fs::path base;
     if (xdg && *xdg == '/')
         base = xdg;
-    else if (const char *home = std::getenv("HOME"); home && *home)
-        base = fs::path(home) / ".config";
+    else if (const fs::path home = HomeDir(); !home.empty())
+        base = home / ".config";
     else
-        base = "/tmp";
+        return {};
     return base / "Orlo" / "";
 }
 
@@ -35,7 +56,7 @@ fs::path DataDir(const fs::path &programDir)
 {
     const bool writable = ::access(programDir.c_str(), W_OK) == 0;
     fs::path dir = ChooseDataDir(programDir, writable, UserConfigDir());
-    if (!writable) {
+    if (!writable && !dir.empty()) {
         std::error_code ec; // a folder that cannot be made shows up later as the files' own failures
         fs::create_directories(dir, ec);
     }

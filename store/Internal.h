@@ -26,6 +26,10 @@ struct FilePrefix
 // file (a directory, a FIFO, a device): such a path never blocks and never feeds endless bytes.
 std::optional<FilePrefix> ReadPrefix(const std::filesystem::path &file, std::size_t limit);
 
+// dir/name, or an empty path when there is no folder (`dir` empty: the user has no home to keep files
+// in). Reading and saving an empty path fail, so no file lands in whatever the working folder is.
+std::filesystem::path FileIn(const std::filesystem::path &dir, std::string_view name);
+
 // The real system calls, shared by every save.
 SaveSteps &RealSteps();
 

@@ -69,12 +69,14 @@ std::filesystem::path MyPath();
 
 // Where the two files live. Beside the program (`programDir`, normally MyPath()) when the user may
 // write there; otherwise, as for an installation shared by all users, in the user's configuration
-// folder UserConfigDir(), created when missing.
+// folder UserConfigDir(), created when missing. Empty when neither exists: the program then keeps no
+// files (every read and save of an empty folder fails).
 std::filesystem::path DataDir(const std::filesystem::path &programDir);
 std::filesystem::path ChooseDataDir(const std::filesystem::path &programDir,
     bool programDirWritable,
     const std::filesystem::path &userConfigDir);
-// $XDG_CONFIG_HOME/Orlo/ or ~/.config/Orlo/, with a trailing "/".
+// $XDG_CONFIG_HOME/Orlo/ or ~/.config/Orlo/, with a trailing "/". Without HOME the home folder comes
+// from the password database; empty when the user has none, never a folder shared between users.
 std::filesystem::path UserConfigDir();
 
 // The same readings and writings on bytes in memory, without the file around them.
@@ -97,9 +99,16 @@ public:
     virtual bool Rename(const std::filesystem::path &from, const std::filesystem::path &to);
 };
 
-// Writes `bytes` under a temporary name beside `file`, flushes it to disk and renames it over `file`;
-// on failure `file` is left as it was and the temporary file is removed.
+// Writes `bytes` to a temporary file beside `file` (unnamed until complete where the file system
+// allows), flushes it to disk and renames it over `file`; on failure `file` is left as it was and the
+// temporary file is removed. Refuses (Failed, nothing written) when `file` or a link's final target
+// is not a regular file of the user's own with its owner write bit set, or is a link someone else
+// made. A folder that forbids new files gets an existing writable `file` overwritten in place.
 SaveResult SaveAtomically(const std::filesystem::path &file, std::string_view bytes, SaveSteps &steps);
+
+// Removes the temporary files of both files that processes no longer running left in `dir` (a save
+// killed half-way). The program calls it when it starts.
+void RemoveLeftoverTemporaries(const std::filesystem::path &dir);
 
 SaveResult CfgSave(const std::filesystem::path &dir, Settings &s, SaveSteps &steps);
 SaveResult DatSave(const std::filesystem::path &dir, const core::UserTables &t, SaveSteps &steps);

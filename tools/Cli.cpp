@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,7 +36,8 @@ Options:
   --help          print this text
 
 Exit status: 0 when every result is a number, 1 when any result was
-"Input error", 2 for a usage error.
+"Input error" (a line of standard input longer than 64 KiB is one), 2 for a
+usage error, 3 when the results could not be written.
 )";
 
 constexpr std::int16_t kIntegerFigures = 7;
@@ -57,6 +59,20 @@ struct UsageError
 {
     std::string message;
 };
+
+// Standard output could not be written (a full disk, a closed terminal): nothing more is converted.
+struct WriteFailed
+{
+    int error;
+};
+
+void Emit(Io &io, std::string_view text)
+{
+    if (text.empty())
+        return;
+    if (const int error = io.Out(text))
+        throw WriteFailed { error };
+}
 
 std::optional<int> ParseCount(std::string_view s)
 {
@@ -278,22 +294,32 @@ void ConvertOne(const core::Catalogue &cat, Job &job, std::string_view value, st
 }
 
 // One value a line; only the line end (LF or CR LF) is removed, and a last line without one still
-// counts. Results go out after each block read, so a terminal sees them as it types.
+// counts. Results go out after each block read, so a terminal sees them as it types. A line longer
+// than kMaxLine is "Input error" at once and the rest of it is skipped, so memory stays bounded.
 int Filter(const core::Catalogue &cat, Job &job, Io &io)
 {
     constexpr std::size_t kBlock = 1 << 16;
     std::vector<char> buffer(kBlock);
-    std::string pending;
+    std::string pending; // the start of a line the block ended in; at most kMaxLine + 1 bytes
     std::string out;
+    bool skipping = false; // in the rest of a line already answered as too long
+    const auto refuse = [&] {
+        out += core::kInputError;
+        out += '\n';
+        job.anyInputError = true;
+    };
     const auto takeLine = [&](std::string_view line) {
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        ConvertOne(cat, job, line, out, io);
+        if (line.size() > kMaxLine)
+            refuse();
+        else
+            ConvertOne(cat, job, line, out, io);
     };
     for (;;) {
         const std::ptrdiff_t n = io.Read(buffer.data(), buffer.size());
         if (n < 0) {
-            io.Out(out);
+            Emit(io, out);
             io.Err("orlo-convert: cannot read standard input\n");
             return kExitUsage;
         }
@@ -301,22 +327,33 @@ int Filter(const core::Catalogue &cat, Job &job, Io &io)
             break;
         std::string_view block(buffer.data(), static_cast<std::size_t>(n));
         for (std::size_t lf = block.find('\n'); lf != std::string_view::npos; lf = block.find('\n')) {
-            if (pending.empty()) {
-                takeLine(block.substr(0, lf));
+            const std::string_view line = block.substr(0, lf);
+            block.remove_prefix(lf + 1);
+            if (skipping) {
+                skipping = false;
+            } else if (pending.empty()) {
+                takeLine(line);
             } else {
-                pending.append(block.substr(0, lf));
+                pending.append(line);
                 takeLine(pending);
                 pending.clear();
             }
-            block.remove_prefix(lf + 1);
         }
-        pending.append(block);
-        io.Out(out);
+        // A line that already holds more than the limit (one byte more may be the CR of a CR LF) is
+        // answered now; the rest of it is skipped unread.
+        if (!skipping && pending.size() + block.size() > kMaxLine + 1) {
+            refuse();
+            pending.clear();
+            skipping = true;
+        } else if (!skipping) {
+            pending.append(block);
+        }
+        Emit(io, out);
         out.clear();
     }
     if (!pending.empty())
         takeLine(pending);
-    io.Out(out);
+    Emit(io, out);
     return job.anyInputError ? kExitInputError : kExitOk;
 }
 
@@ -361,16 +398,16 @@ int RunChecked(std::span<const std::string_view> args, core::UserTables &user, I
     const std::int16_t tpp = TwipsPerPixel(o.dpi);
     const core::Catalogue cat = core::BuildCatalogue(tpp, tpp, user);
     if (o.help) {
-        io.Out(kUsage);
-        io.Out(WarpHelp(cat));
+        Emit(io, kUsage);
+        Emit(io, WarpHelp(cat));
         return kExitOk;
     }
     if (o.version) {
-        io.Out("orlo-convert " ORLO_VERSION "\n");
+        Emit(io, "orlo-convert " ORLO_VERSION "\n");
         return kExitOk;
     }
     if (o.list) {
-        io.Out(ListText(cat, o));
+        Emit(io, ListText(cat, o));
         return kExitOk;
     }
     if (o.positional.size() != 3 && o.positional.size() != 4)
@@ -380,7 +417,7 @@ int RunChecked(std::span<const std::string_view> args, core::UserTables &user, I
         return Filter(cat, job, io);
     std::string out;
     ConvertOne(cat, job, o.positional[3], out, io);
-    io.Out(out);
+    Emit(io, out);
     return job.anyInputError ? kExitInputError : kExitOk;
 }
 
@@ -393,6 +430,9 @@ int Run(std::span<const std::string_view> args, core::UserTables &user, Io &io)
     } catch (const UsageError &e) {
         io.Err("orlo-convert: " + e.message + "\n");
         return kExitUsage;
+    } catch (const WriteFailed &e) {
+        io.Err(std::string("orlo-convert: write error: ") + std::strerror(e.error) + "\n");
+        return kExitWriteError;
     }
 }
 

@@ -14,6 +14,10 @@ namespace cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitInputError = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitWriteError = 3;
+
+// Longer input lines are "Input error" and skipped to their end, so memory stays bounded whatever comes.
+inline constexpr std::size_t kMaxLine = 64 * 1024;
 
 // Where the converter reads values and writes results; main() binds it to the standard streams.
 class Io
@@ -22,7 +26,8 @@ public:
     virtual ~Io() = default;
     // Up to `size` bytes of standard input; 0 at its end, negative on a read error.
     virtual std::ptrdiff_t Read(char *buffer, std::size_t size) = 0;
-    virtual void Out(std::string_view text) = 0;
+    // 0 when all of `text` was written, otherwise the error number (errno) of the failure.
+    virtual int Out(std::string_view text) = 0;
     virtual void Err(std::string_view text) = 0;
 };
 

@@ -5,6 +5,7 @@
 #include "tools/Cli.h"
 
 #include <cerrno>
+#include <new>
 #include <string_view>
 #include <unistd.h>
 #include <vector>
@@ -24,20 +25,23 @@ public:
                 return n;
         }
     }
-    void Out(std::string_view text) override { WriteAll(STDOUT_FILENO, text); }
+    int Out(std::string_view text) override { return WriteAll(STDOUT_FILENO, text); }
     void Err(std::string_view text) override { WriteAll(STDERR_FILENO, text); }
 
 private:
-    static void WriteAll(int fd, std::string_view text)
+    static int WriteAll(int fd, std::string_view text)
     {
         while (!text.empty()) {
             const ssize_t n = ::write(fd, text.data(), text.size());
             if (n < 0 && errno == EINTR)
                 continue;
-            if (n <= 0)
-                return;
+            if (n < 0)
+                return errno;
+            if (n == 0)
+                return EIO;
             text.remove_prefix(static_cast<std::size_t>(n));
         }
+        return 0;
     }
 };
 
@@ -50,5 +54,11 @@ int main(int argc, char **argv)
     // The window's custom quantities, so groups 29..48 convert here too; a missing file is no error.
     store::DatRead(store::DataDir(store::MyPath()), user);
     StdIo io;
-    return cli::Run(args, user, io);
+    try {
+        return cli::Run(args, user, io);
+    } catch (const std::bad_alloc &) {
+        // Every input is bounded, so this needs a machine out of memory; say so instead of aborting.
+        io.Err("orlo-convert: out of memory\n");
+        return cli::kExitUsage;
+    }
 }

@@ -5,6 +5,7 @@
 #include "tools/Cli.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
@@ -26,10 +27,15 @@ public:
         m_pos += n;
         return std::ptrdiff_t(n);
     }
-    void Out(std::string_view text) override { out += text; }
+    int Out(std::string_view text) override
+    {
+        out += text;
+        return outError;
+    }
     void Err(std::string_view text) override { err += text; }
 
     int status = 0;
+    int outError = 0; // what every write of standard output reports
     std::string out, err;
 
 private:
@@ -37,9 +43,11 @@ private:
     std::size_t m_pos = 0;
 };
 
-FakeIo Cli(std::vector<std::string_view> args, std::string input = {}, core::UserTables user = {})
+FakeIo Cli(
+    std::vector<std::string_view> args, std::string input = {}, core::UserTables user = {}, int outError = 0)
 {
     FakeIo io(std::move(input));
+    io.outError = outError;
     io.status = cli::Run(args, user, io);
     return io;
 }
@@ -69,6 +77,39 @@ TEST(OrloConvert, FilterConvertsEveryLineAsTyped)
         EXPECT_EQ(std::tuple(o.out, o.status), std::tuple(out, status)) << in;
     }
     EXPECT_EQ(Cli({ "Length", "in", "cm" }, "1,5\n").err, std::string(core::kCommaMessage) + "\n");
+}
+
+// A line longer than the limit is answered "Input error" without being held whole, and the lines
+// after it still convert; a line at the limit is an ordinary line.
+TEST(OrloConvert, FilterBoundsLineLength)
+{
+    const std::string atLimit = std::string(cli::kMaxLine - 1, '0') + "1";
+    const std::string overLimit = atLimit + "0";
+    const std::string huge(1 << 20, '7');
+    const std::tuple<std::string, std::string, int> rows[] = {
+        { "1\n" + atLimit + "\r\n2\n", "2.54000\n2.54000\n5.08000\n", 0 },
+        { overLimit + "\n2", "Input error\n5.08000\n", 1 },
+        { "1\n" + huge + "\r\n" + huge + "\n3\n" + huge,
+            "2.54000\nInput error\nInput error\n7.62000\nInput error\n",
+            1 },
+    };
+    for (const auto &[in, out, status] : rows) {
+        const FakeIo o = Cli({ "Length", "in", "cm" }, in);
+        EXPECT_EQ(std::tuple(o.out, o.status), std::tuple(out, status)) << in.size();
+    }
+}
+
+TEST(OrloConvert, WriteErrorsEndWithTheirOwnStatus)
+{
+    for (const std::vector<std::string_view> &args :
+        { std::vector<std::string_view> { "Length", "in", "cm", "1" },
+            { "Length", "in", "cm" },
+            { "--list" },
+            { "--version" } }) {
+        const FakeIo o = Cli(args, "1\n2\n", {}, ENOSPC);
+        EXPECT_EQ(o.status, cli::kExitWriteError) << args.size();
+        EXPECT_EQ(o.err, "orlo-convert: write error: " + std::string(std::strerror(ENOSPC)) + "\n");
+    }
 }
 
 TEST(OrloConvert, ListsHelpAndAmbiguousNames)

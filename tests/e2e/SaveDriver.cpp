@@ -2,7 +2,8 @@
 // Copyright (C) 2026 The Orlo developers
 // Test driver for killing the program's saves half-way: `save DIR FIRST` writes both files over
 // and over, generation FIRST, FIRST + 1, ..., until it is killed; `check DIR` reads what a kill
-// left behind and tells which generations the two files hold.
+// left behind and tells which generations the two files hold; `start DIR` cleans the folder up as
+// the converter's start does.
 //
 // Every generation has its own, recognisable content of changing length, so a file that mixes
 // two generations or stops early cannot pass for a whole one.
@@ -139,6 +140,11 @@ int main(int argc, char *argv[])
     }
     if (mode == "check" && argc == 3)
         return Check(argv[2]);
-    std::fprintf(stderr, "usage: %s save DIR FIRST | check DIR\n", argv[0]);
+    // What the converter does with the folder when it starts.
+    if (mode == "start" && argc == 3) {
+        store::RemoveLeftoverTemporaries(argv[2]);
+        return 0;
+    }
+    std::fprintf(stderr, "usage: %s save DIR FIRST | check DIR | start DIR\n", argv[0]);
     return 2;
 }

@@ -100,6 +100,12 @@ private slots:
         Click(w, QStringLiteral("cmdCopy"));
         QCOMPARE(clipboard.clears, 1);
         QCOMPARE(clipboard.text(), QStringLiteral("Input error"));
+
+        // A poke longer than the box can hold keeps only what the box shows, in the box and behind it.
+        const QString huge = QString(40000, QLatin1Char('7')) + QStringLiteral("tail");
+        QVERIFY(w.poke(QStringLiteral("txtInput"), huge));
+        QCOMPARE(w.itemText(QStringLiteral("txtInput")), huge.left(32767));
+        QCOMPARE(w.model().display(), huge.left(32767));
     }
 };
 

@@ -10,7 +10,9 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -139,6 +141,183 @@ TEST(Save, PlacesThatTakeNoFileFailAndLinksAndPermissionsStay)
     }
 }
 
+constexpr uid_t kSomeoneElse = 65534; // nobody; root hands files to it to play another user
+
+bool IsRoot()
+{
+    return ::geteuid() == 0;
+}
+
+// The id of a process that has ended.
+pid_t DeadPid()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+// Files that are not the user's own writable file are never replaced, whether named directly or
+// through a link, and neither is anything a link planted by someone else leads to.
+TEST(Save, RefusesFilesThatAreNotTheUsersOwnWritableFile)
+{
+    struct Case
+    {
+        const char *name;
+        std::function<fs::path(const TempDir &dir, const TempDir &elsewhere)>
+            plant; // the file that must stay
+        bool needsRoot;
+    };
+    const auto victim = [](const TempDir &at, fs::perms mode, bool foreign) {
+        WriteBytes(at / "victim", "old");
+        fs::permissions(at / "victim", mode);
+        if (foreign && ::chown((at / "victim").c_str(), kSomeoneElse, kSomeoneElse) != 0)
+            throw std::runtime_error("chown");
+        return at / "victim";
+    };
+    const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const auto own = fs::perms::owner_read | fs::perms::owner_write;
+    const Case cases[] = {
+        { "a read-only file",
+            [&](const TempDir &d, const TempDir &) {
+                WriteBytes(d / store::kCfgFileName, "old");
+                fs::permissions(d / store::kCfgFileName, readOnly);
+                return d / store::kCfgFileName;
+            },
+            false },
+        { "a link to a read-only file elsewhere",
+            [&](const TempDir &d, const TempDir &e) {
+                fs::create_symlink(victim(e, readOnly, false), d / store::kCfgFileName);
+                return e / "victim";
+            },
+            false },
+        { "a link that leads nowhere",
+            [&](const TempDir &d, const TempDir &e) {
+                fs::create_symlink(e / "missing", d / store::kCfgFileName);
+                return e / "missing";
+            },
+            false },
+        { "another user's file",
+            [&](const TempDir &d, const TempDir &) {
+                WriteBytes(d / store::kCfgFileName, "old");
+                fs::permissions(d / store::kCfgFileName, own);
+                EXPECT_EQ(::chown((d / store::kCfgFileName).c_str(), kSomeoneElse, kSomeoneElse), 0);
+                return d / store::kCfgFileName;
+            },
+            true },
+        { "a link to another user's file",
+            [&](const TempDir &d, const TempDir &e) {
+                fs::create_symlink(victim(e, own, true), d / store::kCfgFileName);
+                return e / "victim";
+            },
+            true },
+        { "a link someone else planted, to the user's own file",
+            [&](const TempDir &d, const TempDir &e) {
+                fs::create_symlink(victim(e, own, false), d / store::kCfgFileName);
+                EXPECT_EQ(::lchown((d / store::kCfgFileName).c_str(), kSomeoneElse, kSomeoneElse), 0);
+                return e / "victim";
+            },
+            true },
+    };
+    for (const Case &c : cases) {
+        if (c.needsRoot && !IsRoot())
+            continue;
+        SCOPED_TRACE(c.name);
+        TempDir dir, elsewhere;
+        const fs::path kept = c.plant(dir, elsewhere);
+        const bool existed = fs::exists(kept);
+        struct stat before = {};
+        ::stat(kept.c_str(), &before);
+        store::Settings s;
+        EXPECT_EQ(store::CfgSave(dir.path, s), SaveResult::Failed);
+        ASSERT_EQ(fs::exists(kept), existed);
+        if (existed) {
+            struct stat after = {};
+            ::stat(kept.c_str(), &after);
+            EXPECT_EQ(ReadBytes(kept), "old");
+            EXPECT_EQ(std::tuple(after.st_ino, after.st_uid, after.st_mode),
+                std::tuple(before.st_ino, before.st_uid, before.st_mode));
+        }
+        EXPECT_EQ(Entries(dir.path), Names { "ORLOPREF.CFG" });
+    }
+}
+
+// A link to the user's own writable file in another folder is followed: the file there gets the
+// settings, the link stays a link, the mode stays, and no temporary is left on either side.
+TEST(Save, FollowsALinkToTheUsersOwnFileAndLeavesNoTemporary)
+{
+    TempDir dir, elsewhere;
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    WriteBytes(elsewhere / "mine.cfg", "old");
+    fs::permissions(elsewhere / "mine.cfg", mode);
+    fs::create_symlink(elsewhere / "mine.cfg", dir / store::kCfgFileName);
+    store::Settings s;
+    ASSERT_EQ(store::CfgSave(dir.path, s), SaveResult::Saved);
+    EXPECT_TRUE(fs::is_symlink(dir / store::kCfgFileName));
+    EXPECT_EQ(ReadBytes(elsewhere / "mine.cfg"), ReadBytes(DataFile("defaults.cfg")));
+    EXPECT_EQ(fs::status(elsewhere / "mine.cfg").permissions(), mode);
+    EXPECT_EQ(Entries(elsewhere.path), Names { "mine.cfg" });
+
+    // A new file gets the usual mode for new files.
+    const mode_t old = ::umask(027);
+    ASSERT_EQ(store::DatSave(dir.path, FilledTables()), SaveResult::Saved);
+    ::umask(old);
+    EXPECT_EQ(fs::status(dir / store::kDatFileName).permissions(),
+        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Entries(dir.path), (Names { "ORLOPREF.CFG", "ORL_USER.DAT" }));
+}
+
+// Temporaries of a save killed half-way are removed at the next start when their process is gone;
+// those of running processes and other files stay. Names planted in advance block nothing.
+TEST(Save, LeftoverTemporariesGoAndPlantedNamesBlockNothing)
+{
+    TempDir dir;
+    const std::string dead = std::to_string(DeadPid()), self = std::to_string(::getpid());
+    const Names planted = { "ORLOPREF.CFG.tmp" + dead + "-0",
+        "ORL_USER.DAT.tmp" + dead + "-x8Zk2a",
+        "ORLOPREF.CFG.tmp" + self + "-1",
+        "ORL_USER.DAT.tmp1-abc",
+        "notes.tmp" + dead + "-0",
+        "ORLOPREF.CFG.tmpx-0" };
+    for (const std::string &name : planted)
+        WriteBytes(dir / name, "half");
+    store::RemoveLeftoverTemporaries(dir.path);
+    EXPECT_EQ(Entries(dir.path),
+        (Names { "ORLOPREF.CFG.tmp" + self + "-1",
+            "ORLOPREF.CFG.tmpx-0",
+            "ORL_USER.DAT.tmp1-abc",
+            "notes.tmp" + dead + "-0" }));
+    store::RemoveLeftoverTemporaries(fs::path()); // no folder: nothing to do, nothing touched
+
+    TempDir blocked;
+    for (int n = 0; n < 100; ++n)
+        WriteBytes(blocked / ("ORLOPREF.CFG.tmp" + self + "-" + std::to_string(n)), "planted");
+    store::Settings s;
+    EXPECT_EQ(store::CfgSave(blocked.path, s), SaveResult::Saved);
+    EXPECT_EQ(Entries(blocked.path).size(), 101u);
+}
+
+// A folder that takes no new file but holds a writable settings file: the file is written in place.
+// Root may create files in any folder, so this runs unprivileged (store.unprivileged).
+TEST(Save, WritesInPlaceWhereTheFolderTakesNoNewFile)
+{
+    if (IsRoot())
+        GTEST_SKIP() << "root creates files in read-only folders";
+    TempDir dir;
+    WriteBytes(dir / store::kCfgFileName, std::string(5000, 'x'));
+    WriteBytes(dir / store::kDatFileName, "old");
+    fs::permissions(dir / store::kDatFileName, fs::perms::owner_read);
+    fs::permissions(dir.path, fs::perms::owner_read | fs::perms::owner_exec);
+    store::Settings s;
+    ASSERT_EQ(store::CfgSave(dir.path, s), SaveResult::Saved);
+    EXPECT_EQ(ReadBytes(dir / store::kCfgFileName), ReadBytes(DataFile("defaults.cfg")));
+    EXPECT_EQ(store::DatSave(dir.path, FilledTables()), SaveResult::Failed); // read-only file
+    EXPECT_EQ(ReadBytes(dir / store::kDatFileName), "old");
+    fs::permissions(dir.path, fs::perms::owner_all);
+    EXPECT_EQ(Entries(dir.path), (Names { "ORLOPREF.CFG", "ORL_USER.DAT" }));
+}
+
 // Paths that hold no readable file: the settings fall back, the tables stay as they were, nothing blocks.
 TEST(Files, OddPathsAreNotReadAndHugeFilesOnlyAtTheStart)
 {
@@ -262,6 +441,30 @@ TEST(DataDir, BesideTheProgramWhenWritableOtherwiseInTheUserFolder)
         EXPECT_EQ(store::DataDir(readOnly.path / ""), user.path / "Orlo" / "");
         EXPECT_TRUE(fs::is_directory(user.path / "Orlo")); // created
     }
+}
+
+// Without HOME the user's own home folder from the password database, never a shared one; with no
+// folder at all nothing is read or written, not even in the working folder.
+TEST(DataDir, WithoutHomeThePasswordDatabaseAndWithoutAnyFolderNoFiles)
+{
+    ScopedEnv xdg("XDG_CONFIG_HOME", nullptr), home("HOME", nullptr);
+    const struct passwd *pw = ::getpwuid(::getuid());
+    ASSERT_NE(pw, nullptr);
+    EXPECT_EQ(store::UserConfigDir(), fs::path(pw->pw_dir) / ".config" / "Orlo" / "");
+
+    TempDir work;
+    const fs::path before = fs::current_path();
+    fs::current_path(work.path);
+    store::Settings s;
+    s.pnSelUnitGrp = 5;
+    core::UserTables t = FilledTables();
+    EXPECT_EQ(store::CfgSave(fs::path(), s), SaveResult::Failed);
+    EXPECT_EQ(store::DatSave(fs::path(), t), SaveResult::Failed);
+    WriteBytes(work / store::kCfgFileName, ReadBytes(DataFile("defaults.cfg")));
+    EXPECT_EQ(store::CfgRead(fs::path(), s), store::CfgReadResult::Defaults);
+    EXPECT_EQ(store::DatRead(fs::path(), t), store::DatReadResult::OpenFailed);
+    fs::current_path(before);
+    EXPECT_EQ(Entries(work.path), Names { "ORLOPREF.CFG" });
 }
 
 } // namespace
