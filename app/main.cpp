@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
 // The converter: one main window; the program ends when that window closes.
+#include "platform/qt/FolderLock.h"
 #include "platform/qt/QtPlatform.h"
 #include "store/Store.h"
 #include "ui/main/AppIdentity.h"
@@ -11,7 +12,9 @@
 #include <QSessionManager>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -45,12 +48,36 @@ bool answeredOnTerminal(int argc, char *argv[])
     return false;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// What a start finds in the data folder: the lock decides whether this converter may keep its files
+// there; the bus only brings the converter that holds it forward. False: end this start with `status`.
+bool ownsDataFolder(platform::qt::FolderLock &lock,
+    platform::qt::QtSingleInstance &instance,
+    const std::filesystem::path &dataDir,
+    int &status)
 {
-    if (answeredOnTerminal(argc, argv))
-        return 0;
+    status = 0;
+    switch (lock.acquire()) {
+    case platform::qt::FolderLock::Result::Acquired:
+        return true;
+    case platform::qt::FolderLock::Result::Unavailable:
+        // Nothing can be kept there anyway; one converter per session, as far as the bus tells.
+        return !instance.activateRunning();
+    case platform::qt::FolderLock::Result::HeldByAnother:
+        break;
+    }
+    if (lock.holder() > 0 && instance.activateRunning(lock.holder()))
+        return false;
+    std::fprintf(stderr,
+        "orlo: the converter of process %lld keeps its files in %s and could not be brought forward;\n"
+        "      a second one there would overwrite its settings.\n",
+        static_cast<long long>(lock.holder()),
+        dataDir.c_str());
+    status = 1;
+    return false;
+}
+
+int run(int argc, char *argv[])
+{
     preferX11();
     QApplication app(argc, argv);
     ui::SetApplicationIdentity();
@@ -59,12 +86,14 @@ int main(int argc, char *argv[])
     // entry, which Qt does not count.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::qt::QtPlatform desktop;
-    // One converter per session: a second one would overwrite the first one's configuration at exit.
-    if (desktop.instance.activateRunning())
-        return 0;
     const std::filesystem::path programDir = store::MyPath();
+    const std::filesystem::path dataDir = store::DataDir(programDir);
+    platform::qt::FolderLock lock(QString::fromStdString(dataDir.string()));
+    if (int status = 0; !ownsDataFolder(lock, desktop.instance, dataDir, status))
+        return status;
+    store::RemoveLeftoverTemporaries(dataDir);
     const QString helpFile = QString::fromStdString((programDir / "Orlohelp.hlp").string());
-    ui::frmConvert window(desktop.platform(), store::DataDir(programDir), helpFile);
+    ui::frmConvert window(desktop.platform(), dataDir, helpFile);
     window.setProgramDir(programDir);
     desktop.instance.listen([&window] { window.showFromAnotherStart(); });
 
@@ -89,4 +118,18 @@ int main(int argc, char *argv[])
     if (ended)
         return 0;
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (answeredOnTerminal(argc, argv))
+        return 0;
+    const int status = run(argc, argv);
+    // By now the settings are saved, the lock is released and the application is gone (handing the
+    // clipboard on). The static destructors left would join Qt's bus thread, which waits for as long
+    // as a stuck connection keeps it: the process ends here instead, at once.
+    std::fflush(nullptr);
+    std::_Exit(status);
 }

@@ -156,17 +156,26 @@ private:
 
 QtSingleInstance::QtSingleInstance() = default;
 
+// The bus name is not given back with a call: that call would wait for a connection that may be
+// stuck (a huge message from any process of the user wedges it), and the bus daemon frees the
+// name anyway when the process ends.
 QtSingleInstance::~QtSingleInstance()
 {
-    if (!m_target)
-        return;
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (m_ownsName)
-        bus.unregisterService(bus::converterService());
-    bus.unregisterObject(bus::converterPath());
+    if (m_target)
+        QDBusConnection::sessionBus().unregisterObject(bus::converterPath());
 }
 
 bool QtSingleInstance::activateRunning()
+{
+    return activate(std::nullopt);
+}
+
+bool QtSingleInstance::activateRunning(std::int64_t pid)
+{
+    return activate(pid);
+}
+
+bool QtSingleInstance::activate(std::optional<std::int64_t> pid)
 {
     const QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
@@ -174,6 +183,8 @@ bool QtSingleInstance::activateRunning()
     const int timeoutMs = static_cast<int>(kActivateTimeout.count());
     const auto owner = ownerOf(bus, bus::converterService(), timeoutMs);
     if (!owner || *owner == bus.baseService())
+        return false;
+    if (pid && pidOf(bus, *owner, timeoutMs) != *pid)
         return false;
     QDBusMessage msg = QDBusMessage::createMethodCall(
         *owner, bus::converterPath(), bus::converterInterface(), bus::activateMethod());
@@ -190,7 +201,13 @@ void QtSingleInstance::listen(std::function<void()> onActivate)
         m_target.reset();
         return;
     }
-    m_ownsName = bus.registerService(bus::converterService());
+    // Asked with a bounded wait: a start must not hang on a bus that does not answer. Without the
+    // name, later starts simply find no converter to bring forward.
+    QDBusConnectionInterface *daemon = bus.interface();
+    daemon->setTimeout(static_cast<int>(kActivateTimeout.count()));
+    daemon->registerService(bus::converterService(),
+        QDBusConnectionInterface::DontQueueService,
+        QDBusConnectionInterface::DontAllowReplacement);
 }
 
 } // namespace platform::qt

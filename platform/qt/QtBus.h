@@ -38,11 +38,15 @@ public:
     ~QtSingleInstance() override;
 
     bool activateRunning() override;
+    // The same, but only when the converter on the bus is process `pid` (the one holding the data
+    // folder): a converter of another folder on the same bus is not the one this start would be.
+    bool activateRunning(std::int64_t pid);
     void listen(std::function<void()> onActivate) override;
 
 private:
+    bool activate(std::optional<std::int64_t> pid);
+
     std::unique_ptr<QObject> m_target;
-    bool m_ownsName = false;
 };
 
 } // namespace platform::qt
