@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
 
+#include "core/Query.h"
 #include "core/mOrlo.h"
 
 #include <benchmark/benchmark.h>
@@ -73,6 +74,22 @@ void BuildCatalogue(benchmark::State &state)
 }
 
 BENCHMARK(BuildCatalogue);
+
+// A query as the desktop's search hands it over: read, resolved in every group, answered.
+void Query(benchmark::State &state, const char *text)
+{
+    core::UserTables user;
+    const core::Catalogue cat = core::BuildCatalogue(15, 15, user);
+    for (auto _ : state) {
+        const auto q = core::ReadQuery(cat, text);
+        auto answer = q && !q->readings.empty() ? core::Answer(cat, *q, q->readings.front(), 6, 0, [] {})
+                                                : std::nullopt;
+        benchmark::DoNotOptimize(answer);
+    }
+}
+BENCHMARK_CAPTURE(Query, MilesInMetres, "5 mi in m");
+BENCHMARK_CAPTURE(Query, NauticalMiles, "12.5 nautical miles to feet");
+BENCHMARK_CAPTURE(Query, NoQuery, "firefox web browser");
 
 } // namespace
 

@@ -3,6 +3,8 @@
 
 #include "tools/Cli.h"
 
+#include "core/Query.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -14,12 +16,22 @@ namespace cli {
 namespace {
 
 constexpr std::string_view kUsage = R"(Usage: orlo-convert [OPTIONS] GROUP FROM INTO [VALUE]
+       orlo-convert [OPTIONS] VALUE UNIT [to|in|into|as] UNIT
        orlo-convert --list [GROUP]
        orlo-convert --version
 
 Converts VALUE from the unit FROM into the unit INTO of the quantity group GROUP
 and prints the result exactly as the converter window shows it. Without VALUE,
 converts every line of standard input, one result a line.
+
+A query ("5 mi in m", "100 C to F", "1 ft m", "255 Decimal Hexadecimal", as
+separate words or as one argument) finds the group that holds both units and
+prints "5 mi = 8046.72 m"; with --bare only the result. Units are named by a
+label, its symbol, a name after the ":" or an alternative ("mile", "feet",
+"nautical miles", "C", "degC", "deg Celsius", "um" for "µm"). When several
+groups hold both units, every reading is listed and the exit status is 1; an
+unknown unit is a usage error with the closest labels suggested. When the
+arguments also read as GROUP FROM INTO [VALUE], that form wins.
 
 GROUP is a group number or name, FROM and INTO are list positions or unit
 labels (see --list). A name matches a label, the symbol before a label's ":",
@@ -31,13 +43,15 @@ Options:
   --scientific    exponent form for every result
   --warp N        warp factor of a conversion from Warp, by index (default 0)
   --dpi N         screen dots per inch for the pixel units (default 96)
+  --bare          print only the result of a query
   --list [GROUP]  print the group numbers and names, or the units of GROUP
   --version       print the version
   --help          print this text
 
 Exit status: 0 when every result is a number, 1 when any result was
-"Input error" (a line of standard input longer than 64 KiB is one), 2 for a
-usage error, 3 when the results could not be written.
+"Input error" (a line of standard input longer than 64 KiB is one), a value
+was cut at a comma, or a query has several readings; 2 for a usage error (an
+unknown unit included), 3 when the results could not be written.
 )";
 
 constexpr std::int16_t kIntegerFigures = 7;
@@ -51,6 +65,7 @@ struct Options
     bool list = false;
     bool help = false;
     bool version = false;
+    bool bare = false;
     std::vector<std::string_view> positional;
 };
 
@@ -137,6 +152,8 @@ void ParseOption(std::span<const std::string_view> args, std::size_t &i, Options
         o.help = true;
     } else if (arg == "--version") {
         o.version = true;
+    } else if (arg == "--bare") {
+        o.bare = true;
     } else if (arg == "--scientific") {
         o.pnFormFlag = 1;
     } else if (arg == "--list") {
@@ -279,12 +296,20 @@ struct Job
     bool anyInputError = false;
 };
 
+// The window's comma message, and which part of the value was converted: what comes before the comma.
+std::string CommaMessage(std::string_view value)
+{
+    const std::string used(value.substr(0, value.find(',')));
+    return std::string(core::kCommaMessage) + " \"" + std::string(value) + "\" was read as \"" + used
+        + "\".\n";
+}
+
 void ConvertOne(const core::Catalogue &cat, Job &job, std::string_view value, std::string &out, Io &io)
 {
     job.input.text = value;
-    const auto result = core::Convert(cat, job.input, [&io] {
-        io.Err(core::kCommaMessage);
-        io.Err("\n");
+    const auto result = core::Convert(cat, job.input, [&] {
+        io.Err(CommaMessage(value));
+        job.anyInputError = true;
     });
     if (result) {
         out += *result;
@@ -375,6 +400,19 @@ std::string WarpHelp(const core::Catalogue &cat)
     return s + "\n";
 }
 
+// A list position, a label or its beginning, or any name a query takes ("mile", "feet", "C").
+std::int16_t ResolveUnit(
+    const core::Catalogue &cat, std::int16_t group, std::string_view token, const std::vector<Choice> &units)
+{
+    try {
+        return static_cast<std::int16_t>(Resolve(token, units, "unit"));
+    } catch (const UsageError &) {
+        if (const auto unit = core::FindUnit(cat, group, token))
+            return *unit;
+        throw;
+    }
+}
+
 Job MakeJob(const core::Catalogue &cat, const Options &o)
 {
     Job job;
@@ -382,14 +420,78 @@ Job MakeJob(const core::Catalogue &cat, const Options &o)
     const auto group = Resolve(o.positional[0], GroupChoices(cat), "group");
     const auto units = UnitChoices(cat, group);
     in.group = static_cast<std::int16_t>(group);
-    in.from = static_cast<std::int16_t>(Resolve(o.positional[1], units, "unit"));
-    in.into = static_cast<std::int16_t>(Resolve(o.positional[2], units, "unit"));
+    in.from = ResolveUnit(cat, in.group, o.positional[1], units);
+    in.into = ResolveUnit(cat, in.group, o.positional[2], units);
     if (in.group == core::pnSpeedGrp && in.into == core::pnWarpUnit)
         throw UsageError { "Warp can only be converted from, not into" };
     in.pnFigure = o.pnFigure;
     in.pnFormFlag = o.pnFormFlag;
     in.WarpIndex = o.WarpIndex;
     return job;
+}
+
+std::string Joined(const std::vector<std::string_view> &words)
+{
+    std::string s;
+    for (std::string_view w : words)
+        s.append(s.empty() ? "" : " ").append(w);
+    return s;
+}
+
+// Why a query has no reading: the names no group knows, with the closest labels, or the two names
+// that never meet in one group.
+std::string NoReading(const core::Catalogue &cat, const core::Query &q)
+{
+    if (q.unknown.empty()) {
+        for (const std::string &name : { q.fromText, q.intoText }) {
+            for (const core::UnitsNamed &named : core::AmbiguousNames(cat, name)) {
+                std::string message =
+                    "\"" + name + "\" names several units of " + cat.GroupName[named.group] + ":";
+                for (const std::int16_t u : named.units)
+                    message += "\n  " + cat.UnitName[named.group][u];
+                return message + "\nname one by its whole label or use GROUP FROM INTO VALUE";
+            }
+        }
+        return "no quantity group has both \"" + q.fromText + "\" and \"" + q.intoText
+            + "\" (see --list GROUP)";
+    }
+    std::string message;
+    for (const std::string &name : q.unknown) {
+        message += (message.empty() ? "" : "\norlo-convert: ") + std::string("unknown unit \"") + name + "\"";
+        const auto similar = core::SimilarLabels(cat, name);
+        for (std::size_t i = 0; i < similar.size(); ++i)
+            message += (i == 0 ? "; did you mean: " : ", ") + similar[i];
+    }
+    return message;
+}
+
+int RunQuery(const core::Catalogue &cat, const core::Query &q, const Options &o, Io &io)
+{
+    if (q.readings.empty())
+        throw UsageError { NoReading(cat, q) };
+    bool failed = q.readings.size() > 1;
+    std::string out;
+    for (const core::QueryReading &r : q.readings) {
+        const auto result = core::Answer(cat, q, r, o.pnFigure, o.pnFormFlag, [&] {
+            io.Err(CommaMessage(q.value));
+            failed = true;
+        });
+        const std::string text = result ? *result : std::string(core::kInputError);
+        failed = failed || text == core::kInputError;
+        if (q.readings.size() > 1)
+            out += cat.GroupName[r.group] + ": ";
+        if (o.bare && q.readings.size() == 1)
+            out += text;
+        else
+            out += q.value + " " + core::UnitSymbol(cat.UnitName[r.group][r.from]) + " = " + text + " "
+                + core::UnitSymbol(cat.UnitName[r.group][r.into]);
+        out += '\n';
+    }
+    Emit(io, out);
+    if (q.readings.size() > 1)
+        io.Err("orlo-convert: " + std::to_string(q.readings.size())
+            + " quantity groups hold both units; name one: GROUP FROM INTO VALUE\n");
+    return failed ? kExitInputError : kExitOk;
 }
 
 int RunChecked(std::span<const std::string_view> args, core::UserTables &user, Io &io)
@@ -410,9 +512,24 @@ int RunChecked(std::span<const std::string_view> args, core::UserTables &user, I
         Emit(io, ListText(cat, o));
         return kExitOk;
     }
-    if (o.positional.size() != 3 && o.positional.size() != 4)
-        throw UsageError { "expected GROUP FROM INTO [VALUE]; see --help" };
-    Job job = MakeJob(cat, o);
+    // GROUP FROM INTO [VALUE] when the arguments read so; otherwise a query, if they read as one.
+    std::optional<UsageError> formError;
+    std::optional<Job> made;
+    if (o.positional.size() == 3 || o.positional.size() == 4) {
+        try {
+            made = MakeJob(cat, o);
+        } catch (const UsageError &e) {
+            formError = e;
+        }
+    }
+    if (!made) {
+        if (const auto q = core::ReadQuery(cat, Joined(o.positional)))
+            return RunQuery(cat, *q, o, io);
+        if (formError)
+            throw *formError;
+        throw UsageError { "expected GROUP FROM INTO [VALUE] or a query such as \"5 mi in m\"; see --help" };
+    }
+    Job &job = *made;
     if (o.positional.size() == 3)
         return Filter(cat, job, io);
     std::string out;
