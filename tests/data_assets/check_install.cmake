@@ -20,7 +20,10 @@ set(expected
   share/metainfo/org.orlo.Converter.metainfo.xml
   share/icons/hicolor/scalable/apps/org.orlo.Converter.svg
   share/man/man1/orlo.1
-  share/man/man1/orlo-convert.1)
+  share/man/man1/orlo-convert.1
+  share/dbus-1/services/org.orlo.Converter.SearchProvider.service
+  share/gnome-shell/search-providers/org.orlo.Converter.search-provider.ini
+  share/krunner/dbusplugins/org.orlo.Converter.desktop)
 foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND expected "share/icons/hicolor/${size}x${size}/apps/org.orlo.Converter.png")
 endforeach()
@@ -34,6 +37,11 @@ if(missing OR unexpected)
   list(JOIN missing "\n  " missing_text)
   list(JOIN unexpected "\n  " unexpected_text)
   message(FATAL_ERROR "Installed tree under ${PREFIX} is wrong.\nMissing:\n  ${missing_text}\nUnexpected:\n  ${unexpected_text}")
+endif()
+
+file(READ "${PREFIX}/share/dbus-1/services/org.orlo.Converter.SearchProvider.service" service)
+if(NOT service MATCHES "\nExec=${PREFIX}/${PROGRAM_DIR}/orlo-search-provider\n")
+  message(FATAL_ERROR "The search provider's service file names the wrong program:\n${service}")
 endif()
 
 file(READ "${BUILD_DIR}/bin/Orlohelp.hlp" built_help)

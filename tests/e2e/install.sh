@@ -23,8 +23,8 @@ step "cmake --install lays out one program folder"
 prefix=$(install_into "$build" "$E2E_TMP/prefix")
 prog=$prefix/$subdir
 listing=$(cd "$prog" && ls -A | sort | tr '\n' ' ')
-[ "$listing" = "Orlohelp.hlp VELDRA.EXE orlo orlo-convert " ] || fail "the program folder holds: $listing"
-for exe in orlo VELDRA.EXE orlo-convert; do
+[ "$listing" = "Orlohelp.hlp VELDRA.EXE orlo orlo-convert orlo-search-provider " ] || fail "the program folder holds: $listing"
+for exe in orlo VELDRA.EXE orlo-convert orlo-search-provider; do
   [ -x "$prog/$exe" ] && [ ! -L "$prog/$exe" ] || fail "$exe is not an executable file in the program folder"
 done
 cmp -s "$prog/Orlohelp.hlp" "$build/bin/Orlohelp.hlp" || fail "the installed Orlohelp.hlp differs from the built one"

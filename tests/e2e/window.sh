@@ -154,6 +154,6 @@ wait_exit "$orlo_pid" 15 || fail "the converter exited with status $? after SIGT
 [ "$(cfg_line "$cfg" Quantity)" = "$(group_number Mass)" ] || fail "saved Quantity=$(cfg_line "$cfg" Quantity) after SIGTERM"
 
 step "the program folder holds the program and its settings, no left-over temporary file"
-extra=$(cd "$prog" && ls -A | grep -vx -e orlo -e orlo-convert -e VELDRA.EXE -e Orlohelp.hlp -e ORLOPREF.CFG || true)
+extra=$(cd "$prog" && ls -A | grep -vx -e orlo -e orlo-convert -e orlo-search-provider -e VELDRA.EXE -e Orlohelp.hlp -e ORLOPREF.CFG || true)
 [ -z "$extra" ] || fail "unexpected files in the program folder: $extra"
 echo "PASS"

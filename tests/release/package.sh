@@ -57,11 +57,16 @@ for f in /usr/bin/orlo /usr/bin/orlo-convert /usr/lib/orlo/orlo /usr/lib/orlo/or
   /usr/share/applications/org.orlo.Converter.desktop /usr/share/metainfo/org.orlo.Converter.metainfo.xml \
   /usr/share/icons/hicolor/scalable/apps/org.orlo.Converter.svg \
   /usr/share/icons/hicolor/48x48/apps/org.orlo.Converter.png \
-  /usr/share/doc/orlo/copyright; do
+  /usr/share/doc/orlo/copyright /usr/lib/orlo/orlo-search-provider \
+  /usr/share/dbus-1/services/org.orlo.Converter.SearchProvider.service \
+  /usr/share/gnome-shell/search-providers/org.orlo.Converter.search-provider.ini \
+  /usr/share/krunner/dbusplugins/org.orlo.Converter.desktop; do
   [ -e "$f" ] || fail "$f is missing"
 done
 [ "$(man -w orlo)" = /usr/share/man/man1/orlo.1.gz ] || fail "man finds no orlo(1): '$(man -w orlo 2>&1)'"
 [ "$(man -w orlo-convert)" = /usr/share/man/man1/orlo-convert.1.gz ] || fail "man finds no orlo-convert(1)"
+grep -qx 'Exec=/usr/lib/orlo/orlo-search-provider' /usr/share/dbus-1/services/org.orlo.Converter.SearchProvider.service \
+  || fail "the search provider's service file does not start /usr/lib/orlo/orlo-search-provider"
 exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/org.orlo.Converter.desktop)
 [ "$(command -v "${exec_line%% *}")" = /usr/bin/orlo ] || fail "the menu entry's Exec=$exec_line is not /usr/bin/orlo"
 if command -v appstreamcli >/dev/null; then
@@ -102,7 +107,7 @@ cfg=$user_home/.config/Orlo/ORLOPREF.CFG
 step "removing the package"
 remove_package || fail "apt-get could not remove the package"
 for f in /usr/bin/orlo /usr/bin/orlo-convert /usr/lib/orlo /usr/share/applications/org.orlo.Converter.desktop \
-  /usr/share/man/man1/orlo.1.gz /usr/share/doc/orlo; do
+  /usr/share/man/man1/orlo.1.gz /usr/share/doc/orlo /usr/share/dbus-1/services/org.orlo.Converter.SearchProvider.service; do
   [ ! -e "$f" ] || fail "$f is still there after the removal"
 done
 packages_after=$E2E_TMP/packages-after
