@@ -3,6 +3,10 @@
 
 #include "data/Resources.h"
 
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
 namespace resources {
 
 QString trayIconPath()
@@ -30,11 +34,61 @@ QString appIconPath()
     return QStringLiteral(":/orlo/app.png");
 }
 
+namespace {
+
+QString svgPath(Picture which)
+{
+    switch (which) {
+    case Picture::Tray:
+        return QStringLiteral(":/orlo/tray.svg");
+    case Picture::Hand:
+        return QStringLiteral(":/orlo/hand.svg");
+    case Picture::AboutFull:
+        return QStringLiteral(":/orlo/about_full.svg");
+    case Picture::AboutHalf:
+        return QStringLiteral(":/orlo/about_half.svg");
+    case Picture::App:
+        break;
+    }
+    return QStringLiteral(":/orlo/app.svg");
+}
+
+QPixmap render(const QString &svg, int devicePixels)
+{
+    QImage image(devicePixels, devicePixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(svg);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+QPixmap picture(Picture which, int logicalSize, qreal dpr)
+{
+    const qreal ratio = dpr > 0 ? dpr : 1;
+    QPixmap pixmap = render(svgPath(which), qRound(logicalSize * ratio));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
 QIcon appIcon()
 {
     QIcon icon;
-    icon.addFile(trayIconPath(), QSize(16, 16));
-    icon.addFile(appIconPath(), QSize(64, 64));
+    icon.addPixmap(render(svgPath(Picture::Tray), 16));
+    icon.addPixmap(render(QStringLiteral(":/orlo/app-24.svg"), 24));
+    for (const int size : { 32, 48, 64, 128, 256 })
+        icon.addPixmap(render(svgPath(Picture::App), size));
+    return icon;
+}
+
+QIcon trayIcon()
+{
+    QIcon icon;
+    icon.addPixmap(render(svgPath(Picture::Tray), 16));
+    icon.addPixmap(render(svgPath(Picture::Tray), 32));
     return icon;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 
 namespace resources {
@@ -15,8 +16,17 @@ QString aboutFullPath(); // 32 x 32, About box animation, gauge at full deflecti
 QString aboutHalfPath(); // 32 x 32, About box animation, gauge at half deflection
 QString appIconPath(); // 64 x 64, the application icon
 
-// The application icon for title bars and task bars: the drawing made for 16 pixels, which
-// stays sharp where a scaled-down large icon would blur, and the 64-pixel one for the rest.
+enum class Picture { Tray, Hand, AboutFull, AboutHalf, App };
+
+// A picture drawn from its SVG at `logicalSize` pixels for a screen of device pixel ratio `dpr`:
+// logicalSize * dpr device pixels, sharp at every scale.
+QPixmap picture(Picture which, int logicalSize, qreal dpr);
+
+// The application icon for title bars and task bars: the drawing made for 16 pixels (at 16 and 32
+// device pixels), which stays sharp where a scaled-down large icon would blur, the 24-pixel drawing,
+// and the large drawing for the rest.
 QIcon appIcon();
+// The notification-area icon: its own 16-pixel drawing, also at twice the size for 2x screens.
+QIcon trayIcon();
 
 } // namespace resources

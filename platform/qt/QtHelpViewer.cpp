@@ -3,12 +3,20 @@
 
 #include "platform/qt/QtHelpViewer.h"
 
+#include "data/Resources.h"
+
 #include <QFile>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace platform::qt {
 
@@ -27,7 +35,7 @@ QtHelpViewer::QtHelpViewer() = default;
 
 QtHelpViewer::~QtHelpViewer()
 {
-    delete m_viewer.data();
+    delete m_window.data();
 }
 
 void QtHelpViewer::showContents(QWidget *parent, const QString &helpFile)
@@ -42,15 +50,79 @@ void QtHelpViewer::showTopic(QWidget *parent, const QString &helpFile, int topic
 
 QTextBrowser *QtHelpViewer::ensureViewer()
 {
-    if (!m_viewer) {
-        // Parentless: the help stays open beside whichever window asked for it.
-        m_viewer = new QTextBrowser;
-        m_viewer->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_viewer->setWindowTitle(QStringLiteral("Orlo Unit Converter Help"));
-        m_viewer->setOpenExternalLinks(true);
-        m_viewer->resize(560, 480);
-    }
+    if (m_window)
+        return m_viewer;
+    // Parentless: the help stays open beside whichever window asked for it.
+    m_window = new QWidget;
+    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_window->setWindowTitle(QStringLiteral("Orlo Unit Converter Help"));
+    m_window->setWindowIcon(resources::appIcon());
+    m_window->resize(560, 480);
+    m_viewer = new QTextBrowser(m_window);
+    m_viewer->setOpenExternalLinks(true);
+
+    auto *bar = new QWidget(m_window);
+    auto *barLayout = new QHBoxLayout(bar);
+    barLayout->setContentsMargins(4, 2, 4, 2);
+    m_find = new QLineEdit(bar);
+    m_find->setPlaceholderText(QStringLiteral("Find in the help"));
+    m_find->setClearButtonEnabled(true);
+    auto *next = new QPushButton(QStringLiteral("&Next"), bar);
+    auto *previous = new QPushButton(QStringLiteral("&Previous"), bar);
+    barLayout->addWidget(new QLabel(QStringLiteral("Find:"), bar));
+    barLayout->addWidget(m_find, 1);
+    barLayout->addWidget(previous);
+    barLayout->addWidget(next);
+    bar->hide();
+    QObject::connect(m_find, &QLineEdit::returnPressed, m_window, [this] { findNext(false); });
+    QObject::connect(next, &QPushButton::clicked, m_window, [this] { findNext(false); });
+    QObject::connect(previous, &QPushButton::clicked, m_window, [this] { findNext(true); });
+
+    auto *layout = new QVBoxLayout(m_window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_viewer, 1);
+    layout->addWidget(bar);
+
+    // The keys of a help window: Escape closes the find bar, then the window; Ctrl+F finds;
+    // Alt+Left and Alt+Right go back and forward through the links followed.
+    auto key = [this](const QKeySequence &sequence, auto action) {
+        auto *shortcut = new QShortcut(sequence, m_window);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, m_window, action);
+    };
+    key(QKeySequence(Qt::Key_Escape), [this, bar] {
+        if (bar->isVisible()) {
+            bar->hide();
+            m_viewer->setFocus();
+        } else {
+            m_window->close();
+        }
+    });
+    key(QKeySequence::Find, [this, bar] {
+        bar->show();
+        m_find->setFocus();
+        m_find->selectAll();
+    });
+    key(QKeySequence(Qt::ALT | Qt::Key_Left), [this] { m_viewer->backward(); });
+    key(QKeySequence(Qt::ALT | Qt::Key_Right), [this] { m_viewer->forward(); });
     return m_viewer;
+}
+
+// From the cursor on, round to the start once the end is reached.
+void QtHelpViewer::findNext(bool backwards)
+{
+    const QString text = m_find->text();
+    if (text.isEmpty())
+        return;
+    const QTextDocument::FindFlags flags =
+        backwards ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+    if (m_viewer->find(text, flags))
+        return;
+    QTextCursor wrap = m_viewer->textCursor();
+    wrap.movePosition(backwards ? QTextCursor::End : QTextCursor::Start);
+    m_viewer->setTextCursor(wrap);
+    m_viewer->find(text, flags);
 }
 
 void QtHelpViewer::open(QWidget *parent, const QString &helpFile, const QString &anchor)
@@ -58,18 +130,22 @@ void QtHelpViewer::open(QWidget *parent, const QString &helpFile, const QString 
     QTextBrowser *viewer = ensureViewer();
     QFile file(helpFile);
     if (file.open(QIODevice::ReadOnly)) {
-        const QFileInfo info(helpFile);
-        viewer->setSearchPaths({ info.absolutePath() });
-        viewer->document()->setBaseUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
-        viewer->setHtml(QString::fromUtf8(file.readAll()));
+        // Loaded as its own source, so the links followed inside it make a history to go back in.
+        const QUrl url = QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath());
+        if (viewer->source().adjusted(QUrl::RemoveFragment) != url)
+            viewer->setSource(url, QTextDocument::HtmlResource);
+        else if (m_showsError)
+            viewer->reload(); // the same source again, which setSource would take as nothing new
+        m_showsError = false;
     } else {
         viewer->setPlainText(missingFileText(helpFile));
+        m_showsError = true;
     }
-    if (!viewer->isVisible() && parent)
-        viewer->move(parent->frameGeometry().topLeft() + QPoint(40, 40));
-    viewer->show();
-    viewer->raise();
-    viewer->activateWindow();
+    if (!m_window->isVisible() && parent)
+        m_window->move(parent->frameGeometry().topLeft() + QPoint(40, 40));
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
 
     // Scroll once the document is laid out at the window's width.
     QPointer<QTextBrowser> guard(viewer);

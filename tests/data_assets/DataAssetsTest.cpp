@@ -94,6 +94,30 @@ private slots:
         const QList<QSize> sizes = resources::appIcon().availableSizes();
         QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(64, 64)));
         QCOMPARE(resources::appIcon().pixmap(16, 16).size(), QSize(16, 16));
+        // The tray has its own 16-pixel drawing, also at twice the size for 2x screens.
+        const QList<QSize> tray = resources::trayIcon().availableSizes();
+        QVERIFY(tray.contains(QSize(16, 16)) && tray.contains(QSize(32, 32)));
+        QCOMPARE(resources::trayIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
+            QImage(resources::trayIconPath()).convertToFormat(QImage::Format_ARGB32));
+    }
+
+    // Drawn from the SVG at the screen's scale: twice the device pixels at 2x, not a PNG scaled up,
+    // so the 2x picture holds detail the 1x one cannot (more distinct colours at its edges).
+    void picturesAreDrawnAtTheScreensScale()
+    {
+        for (const auto which :
+            { resources::Picture::Hand, resources::Picture::AboutFull, resources::Picture::AboutHalf }) {
+            const QPixmap one = resources::picture(which, 32, 1.0);
+            const QPixmap two = resources::picture(which, 32, 2.0);
+            QCOMPARE(one.size(), QSize(32, 32));
+            QCOMPARE(two.size(), QSize(64, 64));
+            QCOMPARE(two.devicePixelRatio(), 2.0);
+            QCOMPARE(two.deviceIndependentSize(), QSizeF(32, 32));
+            const QImage sharp = two.toImage();
+            const QImage scaledUp =
+                one.toImage().scaled(64, 64, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            QVERIFY2(sharp != scaledUp, "the 2x picture is the 1x picture scaled up");
+        }
     }
 
     void scalableIconIsSvg()

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -152,6 +153,44 @@ private slots:
         help.showTopic(nullptr, WriteHelp(dir), 17);
         QVERIFY(viewer->toPlainText().contains(QStringLiteral("Topic 17")));
         QCOMPARE(help.viewer(), viewer);
+    }
+
+    // The help window's keys: Ctrl+F finds (round past the end), Alt+Left and Alt+Right go back and
+    // forward through followed links, Escape closes the find bar and then the window; it carries
+    // the program's icon.
+    void helpWindowKeys()
+    {
+        QTemporaryDir dir;
+        QtHelpViewer help;
+        help.showContents(nullptr, WriteHelp(dir));
+        QWidget *window = help.window();
+        QVERIFY(window && window->isVisible());
+        QVERIFY(!window->windowIcon().isNull());
+        QVERIFY(QTest::qWaitForWindowActive(window));
+
+        QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
+        QLineEdit *find = help.findBox();
+        QVERIFY(find->isVisible());
+        QCOMPARE(QApplication::focusWidget(), find);
+        QTest::keyClicks(find, QStringLiteral("topic 18"));
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(help.viewer()->textCursor().selectedText(), QStringLiteral("Topic 18"));
+        QTest::keyClick(find, Qt::Key_Return); // past the last one: round to the first again
+        QCOMPARE(help.viewer()->textCursor().selectedText(), QStringLiteral("Topic 18"));
+
+        help.viewer()->setSource(QUrl(QStringLiteral("#topic17")));
+        QVERIFY(help.viewer()->isBackwardAvailable());
+        QTest::keyClick(window, Qt::Key_Left, Qt::AltModifier);
+        QVERIFY(help.viewer()->isForwardAvailable());
+        QVERIFY(!help.viewer()->isBackwardAvailable());
+        QTest::keyClick(window, Qt::Key_Right, Qt::AltModifier);
+        QVERIFY(help.viewer()->isBackwardAvailable());
+
+        QTest::keyClick(find, Qt::Key_Escape);
+        QVERIFY(!find->isVisible());
+        QVERIFY(window->isVisible());
+        QTest::keyClick(help.viewer(), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include "DialogTools.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -78,6 +79,51 @@ void CentreOnShow::shown(QWidget *window)
         return;
     m_pending = false;
     CentreOnScreen(window);
+}
+
+namespace {
+
+double Linear(double channel)
+{
+    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+}
+
+double Luminance(const QColor &c)
+{
+    return 0.2126 * Linear(c.redF()) + 0.7152 * Linear(c.greenF()) + 0.0722 * Linear(c.blueF());
+}
+
+} // namespace
+
+double ContrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ContrastingText(const QColor &background)
+{
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return ContrastRatio(background, black) >= ContrastRatio(background, white) ? black : white;
+}
+
+void SetBaseWithText(QWidget *w, const QColor &background)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, background);
+    pal.setColor(QPalette::Text, ContrastingText(background));
+    w->setPalette(pal);
+}
+
+void SetPaletteBase(QWidget *w)
+{
+    const QPalette app = QApplication::palette(w);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, app.color(QPalette::Base));
+    pal.setColor(QPalette::Text, app.color(QPalette::Text));
+    w->setPalette(pal);
 }
 
 void SetBase(QWidget *w, const QColor &c)

@@ -40,6 +40,16 @@ private:
     bool m_pending = false;
 };
 
+// WCAG contrast ratio of two colours, from 1 (the same) to 21 (black on white).
+double ContrastRatio(const QColor &a, const QColor &b);
+// Black or white, whichever reads better on `background`: text on a fixed background colour must not
+// take the palette's text colour, which a dark theme makes light.
+QColor ContrastingText(const QColor &background);
+// A fixed background colour with the text colour that reads on it.
+void SetBaseWithText(QWidget *w, const QColor &background);
+// Background and text of a text box as the desktop's palette has them.
+void SetPaletteBase(QWidget *w);
+
 // The background of a text box or list.
 void SetBase(QWidget *w, const QColor &c);
 QColor Base(const QWidget *w);

@@ -220,6 +220,8 @@ void frmConstants::layOut()
     auto centreOver = [this, labelH](QLabel *label, int designTwips, const QListWidget *list) {
         label->resize(std::min(ToPixels(designTwips, m_ctx.Tppx), list->width()), labelH);
         label->move(list->x() + (list->width() - label->width()) / 2, kLabelTop);
+        // In front of the list that overlaps its last two pixel rows, so no descender is cut off.
+        label->raise();
     };
     centreOver(Label1, kLabel1Width, List1);
     centreOver(Label3, kLabel3Width, List3);

@@ -122,6 +122,9 @@ void frmEquiv::layOut()
         list->setGeometry(left, listTop, width, listH);
         // Each caption spans its list and centres itself in it.
         label->setGeometry(left, labelTop, width, labelH);
+        // The list overlaps the caption's last two pixel rows; the caption stays in front, so no
+        // descender ("y" of "Quantity") is cut off at any font size.
+        label->raise();
         left += width - 1; // neighbouring columns share one border pixel
     }
 

@@ -4,6 +4,7 @@
 #include "frmInfo.h"
 
 #include "DialogTools.h"
+#include "data/Resources.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -47,12 +48,6 @@ QFont Arial(double points, bool bold = false)
     return f;
 }
 
-// One frame of the animation, from the program's built-in pictures.
-QPixmap Picture(const QString &resource)
-{
-    return QPixmap(resource).scaled(kPicture, kPicture, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-}
-
 } // namespace
 
 frmInfo::frmInfo(DialogContext &ctx)
@@ -63,8 +58,9 @@ frmInfo::frmInfo(DialogContext &ctx)
     setModal(true);
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    imgFull = Picture(QStringLiteral(":/orlo/about_full.png"));
-    imgHalf = Picture(QStringLiteral(":/orlo/about_half.png"));
+    // Both frames drawn from their SVGs for this screen's scale.
+    imgFull = resources::picture(resources::Picture::AboutFull, kPicture, devicePixelRatioF());
+    imgHalf = resources::picture(resources::Picture::AboutHalf, kPicture, devicePixelRatioF());
     imgMain = new QLabel(this);
     imgMain->setFixedSize(kPicture, kPicture);
 

@@ -121,8 +121,8 @@ frmUser::frmUser(DialogContext &ctx)
         auto *coef = new QLineEdit(Frame2);
         coef->setFrame(false);
         coef->setGeometry(ToPixels(kCoefLeft, tx), topPx, ToPixels(kCoefWidth, tx), heightPx);
-        SetBase(unit, rowColour(u));
-        SetBase(coef, rowColour(u));
+        colourRow(unit, u);
+        colourRow(coef, u);
         txtUserUnit << unit;
         txtUserCoef << coef;
         connect(unit, &QLineEdit::textChanged, this, [this, u] { txtUserUnit_Change(u); });
@@ -221,15 +221,19 @@ QString frmUser::GetPart(const QString &text, QChar separator, int selector)
     return at < 0 ? QString() : TrimBlanks(text.mid(at + 1));
 }
 
-QColor frmUser::rowColour(int slot) const
+// Odd rows have their fixed grey with a text colour chosen for it; even rows follow the palette.
+void frmUser::colourRow(QWidget *box, int slot) const
 {
-    return slot % 2 == 1 ? kOddRow : QApplication::palette().color(QPalette::Base);
+    if (slot % 2 == 1)
+        SetBaseWithText(box, kOddRow);
+    else
+        SetPaletteBase(box);
 }
 
 void frmUser::setGroupText(const QString &name)
 {
     cboUserGroups->setEditText(name);
-    SetBase(cboUserGroups->lineEdit(), QApplication::palette().color(QPalette::Base));
+    SetPaletteBase(cboUserGroups->lineEdit());
 }
 
 // Fills the twenty boxes from the working copy. Each box then checks itself, so a box left yellow
@@ -262,10 +266,10 @@ void frmUser::cboUserGroups_Click(int index)
 void frmUser::cboUserGroups_Change(const QString &text)
 {
     if (!Storable(text)) {
-        SetBase(cboUserGroups->lineEdit(), kRejected);
+        SetBaseWithText(cboUserGroups->lineEdit(), kRejected);
         return;
     }
-    SetBase(cboUserGroups->lineEdit(), QApplication::palette().color(QPalette::Base));
+    SetPaletteBase(cboUserGroups->lineEdit());
     m_work.UserGrpName[static_cast<std::size_t>(m_nGrp)] = text.toStdString();
 }
 
@@ -285,10 +289,10 @@ void frmUser::txtUserUnit_Change(int Index)
 {
     QLineEdit *box = txtUserUnit[Index];
     if (!Storable(box->text())) {
-        SetBase(box, kRejected);
+        SetBaseWithText(box, kRejected);
         return;
     }
-    SetBase(box, rowColour(Index));
+    colourRow(box, Index);
     m_work.UserUnitName[static_cast<std::size_t>(m_nGrp)][static_cast<std::size_t>(Index)] =
         box->text().toStdString();
 }
@@ -316,10 +320,10 @@ void frmUser::txtUserCoef_Change(int Index)
     const bool coefOk = acceptableNumber(coef);
     const bool offsetOk = acceptableNumber(offset);
     if (!coefOk || !offsetOk) {
-        SetBase(box, kRejected);
+        SetBaseWithText(box, kRejected);
         return;
     }
-    SetBase(box, rowColour(Index));
+    colourRow(box, Index);
     const auto G = static_cast<std::size_t>(m_nGrp);
     const auto U = static_cast<std::size_t>(Index);
     m_work.UserCoefText[G][U] = coef.toStdString();

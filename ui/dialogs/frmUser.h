@@ -80,7 +80,7 @@ private:
     void fitQuantityFrame();
     void showGroup();
     void setGroupText(const QString &name);
-    QColor rowColour(int slot) const;
+    void colourRow(QWidget *box, int slot) const;
     bool acceptableNumber(const QString &part);
 
     DialogContext &m_ctx;

@@ -4,6 +4,7 @@
 #include "CommandLabel.h"
 
 #include "core/mOrlo.h"
+#include "ui/dialogs/DialogTools.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -39,8 +41,9 @@ CommandColours ResolveCommandColours(const store::Settings &s, const QPalette &p
     const std::array<const std::string *, 4> texts {
         &s.psBtnTextColor, &s.psBtnTextColor1, &s.psBtnTextColor2, &s.psBtnTextColor3
     };
+    // A caption colour the file does not give reads on the configured face, whatever the palette.
     for (std::size_t i = 0; i < texts.size(); ++i)
-        c.text[i] = ColourFromText(*texts[i]).value_or(systemText);
+        c.text[i] = ColourFromText(*texts[i]).value_or(ContrastingText(c.face));
     return c;
 }
 
@@ -127,31 +130,61 @@ void CommandLabel::DrawSunken(std::int16_t captionTop, std::int16_t buttonWidth)
 
 // The border lines run as a line primitive draws them that leaves out each line's end point:
 // raised, white along the top and left edges and black along the bottom and right; sunken, the
-// other way round.
+// other way round. They are laid on whole device pixels, one logical pixel thick rounded down (at
+// least one device pixel), so no scale factor blurs, hides or shifts them. At a fractional scale the
+// label's edge may fall inside a device pixel, so each line covers both device pixels its edge
+// touches: whichever one the window shows carries the line.
 void CommandLabel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    p.fillRect(rect(), m_face);
+    const qreal dpr = devicePixelRatioF();
+    const int t = std::max(1, static_cast<int>(dpr));
+    const QTransform toDevice = p.deviceTransform();
+    const QPointF origin = toDevice.map(QPointF(0, 0));
+    // Device pixels [first, last) of a logical range [from, to) along one axis starting at `o`.
+    const auto along = [dpr](qreal o, int from, int to) {
+        const int first = static_cast<int>(std::floor(o + from * dpr));
+        return std::pair { first, std::max(first + 1, static_cast<int>(std::ceil(o + to * dpr))) };
+    };
+    // The device rows or columns of an edge at logical offset 0 (`start`) or at the far end.
+    const auto nearEdge = [t](qreal o) {
+        return std::pair { static_cast<int>(std::floor(o)), static_cast<int>(std::ceil(o)) + t };
+    };
+    const auto farEdge = [t](qreal end) {
+        return std::pair { static_cast<int>(std::floor(end)) - t, static_cast<int>(std::ceil(end)) };
+    };
+    const auto fill = [&p](std::pair<int, int> xs, std::pair<int, int> ys, const QColor &c) {
+        p.fillRect(QRect(xs.first, ys.first, xs.second - xs.first, ys.second - ys.first), c);
+    };
     const int w = width();
     const int h = height();
-    p.fillRect(rect(), m_face);
+    p.save();
+    p.setWorldTransform(toDevice.inverted() * p.worldTransform()); // absolute device pixels
     const QColor topLeft = m_sunken ? Qt::black : Qt::white;
     const QColor bottomRight = m_sunken ? Qt::white : Qt::black;
-    p.setPen(topLeft);
-    p.drawLine(0, 0, w - 1, 0);
-    p.drawLine(0, 0, 0, m_sunken ? h - 2 : h - 1);
-    p.setPen(bottomRight);
-    if (m_sunken) {
-        p.drawLine(0, h - 1, w - 2, h - 1);
-        p.drawLine(w - 1, h - 1, w - 1, 1);
-    } else {
-        p.drawLine(1, h - 1, w - 2, h - 1);
-        p.drawLine(w - 1, h - 1, w - 1, 2);
-    }
+    fill(along(origin.x(), 0, w - 1), nearEdge(origin.y()), topLeft);
+    fill(nearEdge(origin.x()), along(origin.y(), 0, m_sunken ? h - 2 : h - 1), topLeft);
+    fill(m_sunken ? along(origin.x(), 0, w - 1) : along(origin.x(), 1, w - 2),
+        farEdge(origin.y() + h * dpr),
+        bottomRight);
+    fill(farEdge(origin.x() + w * dpr),
+        m_sunken ? along(origin.y(), 2, h) : along(origin.y(), 3, h),
+        bottomRight);
+    p.restore();
+
     p.setPen(m_text);
     const bool underline = style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, this);
     p.drawText(m_label,
         Qt::AlignLeft | Qt::AlignTop | (underline ? Qt::TextShowMnemonic : Qt::TextHideMnemonic),
         m_caption);
+    // Where the keyboard is: a dotted frame round the caption, in the caption's colour.
+    if (hasFocus()) {
+        QPen dotted(m_text, 1, Qt::DotLine);
+        dotted.setCosmetic(true);
+        p.setPen(dotted);
+        p.drawRect(m_label.adjusted(-2, -1, 1, 0));
+    }
 }
 
 void CommandLabel::mousePressEvent(QMouseEvent *event)
@@ -169,8 +202,23 @@ void CommandLabel::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+bool CommandLabel::pressesCommand(const QKeyEvent *event)
+{
+    const bool modified = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    return !modified
+        && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
+}
+
+// Space and Enter press a focused command as a button is pressed: sunken while the key is down,
+// the command on its release.
 void CommandLabel::keyPressEvent(QKeyEvent *event)
 {
+    if (pressesCommand(event)) {
+        if (!event->isAutoRepeat())
+            DrawSunken(m_captionTop, m_buttonWidth);
+        event->accept();
+        return;
+    }
     const QString text = event->text();
     // Keys held with Ctrl, Alt or Meta belong to the menus and the desktop.
     const bool modified = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
@@ -180,6 +228,32 @@ void CommandLabel::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void CommandLabel::keyReleaseEvent(QKeyEvent *event)
+{
+    if (pressesCommand(event) && !event->isAutoRepeat() && m_sunken) {
+        DrawRaised(m_captionTop, m_buttonWidth);
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void CommandLabel::focusInEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void CommandLabel::focusOutEvent(QFocusEvent *event)
+{
+    // A key held while the focus leaves presses nothing.
+    if (m_sunken)
+        DrawRaised(m_captionTop, m_buttonWidth);
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void CommandLabel::changeEvent(QEvent *event)

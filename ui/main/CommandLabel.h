@@ -26,8 +26,8 @@ struct CommandColours
 };
 
 // The face and caption colours of the command row. A negative face setting selects the title-bar
-// colours of the palette for all of them; a colour text that is not nine digits falls back to the
-// palette colour it stands in for.
+// colours of the palette for all of them; a face text that is not nine digits falls back to the
+// palette's face, a caption text that is not to black or white, whichever reads on the face.
 CommandColours ResolveCommandColours(const store::Settings &s, const QPalette &palette);
 
 class CommandLabel : public QWidget
@@ -68,9 +68,13 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
+    static bool pressesCommand(const QKeyEvent *event);
     void PlaceCaption(std::int16_t captionTop, std::int16_t buttonWidth, std::int16_t offset);
     int labelWidth() const;
 

@@ -5,6 +5,7 @@
 
 #include "CommandLabel.h"
 #include "StripChars.h"
+#include "data/Resources.h"
 #include "ui/dialogs/FrameHeight.h"
 
 #include <QAction>
@@ -108,7 +109,7 @@ DialogContext frmConvert::dialogContext()
 
 void frmConvert::Form_Load()
 {
-    m_platform.tray.TrayIconAdd(windowIcon(),
+    m_platform.tray.TrayIconAdd(resources::trayIcon(),
         QStringLiteral("Orlo Unit Converter"),
         [this](platform::TrayIcon::Event e) { picIcon_MouseMove(e); });
     // Without a notification area the task bar is the only way back to a window out of view.

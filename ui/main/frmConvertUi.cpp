@@ -2,7 +2,9 @@
 // Copyright (C) 2026 The Orlo developers
 // The converter window's controls and menu tree.
 #include "CommandLabel.h"
+#include "data/Resources.h"
 #include "frmConvert.h"
+#include "ui/dialogs/WholeRowList.h"
 
 #include <QAction>
 #include <QFile>
@@ -28,13 +30,6 @@ QFont desktopFont(double pointSize)
     return f;
 }
 
-// The picture between the frames, from the program's built-in pictures.
-QPixmap handPicture()
-{
-    return QPixmap(QStringLiteral(":/orlo/hand.png"))
-        .scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
 QString text(const char *utf8)
 {
     return QString::fromUtf8(utf8);
@@ -54,14 +49,15 @@ void frmConvert::createControls()
     m_c.fraConvInto = new QGroupBox(QStringLiteral("Into..."), client);
     m_c.txtInput = new QLineEdit(m_c.fraConvFrom);
     m_c.txtResult = new QLineEdit(m_c.fraConvInto);
-    m_c.lstConvFrom = new QListWidget(m_c.fraConvFrom);
-    m_c.lstConvInto = new QListWidget(m_c.fraConvInto);
+    m_c.lstConvFrom = new WholeRowList(m_c.fraConvFrom);
+    m_c.lstConvInto = new WholeRowList(m_c.fraConvInto);
     m_c.txtInput->setFont(textFont);
     m_c.txtResult->setFont(textFont);
     for (QListWidget *list : { m_c.lstConvFrom, m_c.lstConvInto }) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setUniformItemSizes(true);
-        // Long unit names are elided rather than scrolled, which keeps every row of the list in view.
+        // Long unit names are elided rather than scrolled, which keeps every row of the list in view;
+        // the whole name shows as a tooltip.
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->installEventFilter(this);
     }
@@ -70,9 +66,9 @@ void frmConvert::createControls()
     m_c.txtResult->installEventFilter(this);
 
     m_c.imgHand = new QLabel(client);
-    m_c.imgHand->setPixmap(handPicture());
-    const QString appIcon = QStringLiteral(":/orlo/app.png");
-    setWindowIcon(QFile::exists(appIcon) ? QIcon(appIcon) : QIcon(m_c.imgHand->pixmap()));
+    // Drawn from its SVG for this screen's scale, so it stays sharp at 2x.
+    m_c.imgHand->setPixmap(resources::picture(resources::Picture::Hand, 32, devicePixelRatioF()));
+    setWindowIcon(resources::appIcon());
     m_c.imgHand->resize(32, 32);
 
     // The Convert command has no button of its own on screen; the other handlers call it.

@@ -10,6 +10,7 @@
 #include "ui/dialogs/frmInfo.h"
 #include "ui/dialogs/frmUser.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -185,6 +186,49 @@ private slots:
             QVERIFY(!w.mnuMenu->isVisible());
             for (QListWidget *each : lists)
                 QCOMPARE(ui::SelectedRow(each), pressed);
+        }
+    }
+
+    // The lists overlap the column captions' last two pixel rows; at any font size from 8 to 12 pt
+    // every inked pixel of a caption ("y" of "Quantity" reaches lowest) still shows in the window.
+    void columnCaptionsAreNotCutOff()
+    {
+        for (const double points : { 8.0, 10.0, 12.0 }) {
+            Harness h;
+            ui::frmEquiv equiv(h.ctx);
+            ui::frmConstants constants(h.ctx);
+            for (QWidget *w : { static_cast<QWidget *>(&equiv), static_cast<QWidget *>(&constants) }) {
+                QFont f = w->font();
+                f.setPointSizeF(points);
+                w->setFont(f);
+            }
+            equiv.Form_Load();
+            constants.Form_Load();
+            for (const auto &[window, label] : { std::pair<QWidget *, QLabel *> { &equiv, equiv.Label1 },
+                     { &constants, constants.Label1 } }) {
+                window->show();
+                QVERIFY(QTest::qWaitForWindowExposed(window));
+                const QImage alone = label->grab().toImage();
+                const QImage shown =
+                    window->grab(QRect(label->mapTo(window, QPoint()), label->size())).toImage();
+                int inked = 0;
+                int hidden = 0;
+                for (int y = 0; y < alone.height(); ++y) {
+                    for (int x = 0; x < alone.width(); ++x) {
+                        if (qGray(alone.pixel(x, y)) < 96) {
+                            ++inked;
+                            hidden += qGray(shown.pixel(x, y)) >= 96;
+                        }
+                    }
+                }
+                QVERIFY(inked > 0);
+                QVERIFY2(hidden == 0,
+                    qPrintable(QStringLiteral("%1 pt: %2 of %3 caption pixels hidden")
+                                   .arg(points)
+                                   .arg(hidden)
+                                   .arg(inked)));
+                window->close();
+            }
         }
     }
 
