@@ -93,6 +93,25 @@ start_x() {
   export QT_QPA_PLATFORM=xcb
 }
 
+# start_wm NAME: a window manager (openbox, icewm) on the display; returns once it manages it, that
+# is once the root window names a supporting window-manager window.
+start_wm() {
+  command -v "$1" >/dev/null || skip "$1 is not installed"
+  "$@" >"$E2E_TMP/wm.log" 2>&1 &
+  E2E_PIDS+=($!)
+  local deadline=$((SECONDS + 15))
+  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+    [ $SECONDS -ge $deadline ] && fail "$1 did not start within 15 s: $(tail -5 "$E2E_TMP/wm.log")"
+    sleep 0.1
+  done
+}
+
+# activate ID: raises and focuses a window through the window manager, as a click on it would.
+activate() {
+  timeout 5 xdotool windowactivate --sync "$1" 2>/dev/null || fail "could not activate window $1"
+  sleep 0.2
+}
+
 # find_window REGEX: ids of the visible windows whose name matches, one a line (may be none).
 find_window() {
   xdotool search --onlyvisible --name "$1" 2>/dev/null || true
@@ -190,4 +209,37 @@ dismiss_messages() {
 # cfg_line FILE KEY: the value after "KEY=" in a configuration file, line ends stripped.
 cfg_line() {
   grep -a "^$2=" "$1" | head -1 | cut -d= -f2- | tr -d '\r'
+}
+
+# The converter window through the keyboard. These need $convert, the orlo-convert beside the program.
+# group_number NAME / unit_index GROUP LABEL: positions as the catalogue lists them.
+group_number() {
+  "$convert" --list | awk -v want="$1" '{ n = $1; sub(/^ *[0-9]+  /, ""); if ($0 == want) print n }'
+}
+unit_index() {
+  local i
+  i=$("$convert" --list "$1" | awk -v want="$2" '{ n = $1; sub(/^ *[0-9]+  /, ""); if ($0 == want) print n }')
+  [ -n "$i" ] || fail "the catalogue has no unit '$2' in $1"
+  echo "$i"
+}
+# pick INDEX: selects a list's entry from the keyboard; the focus is in the list. Arrows only
+# select when they move, so Space selects the entry reached (the first one reached by no move).
+pick() {
+  local downs=()
+  for ((n = 0; n < $1; n++)); do downs+=(Down); done
+  keys Home "${downs[@]}" space
+}
+# copied_result: the result box's text, through Edit, Copy (Ctrl+C works from any control). The
+# keys are handled in order, so once the marker is gone the copy shows every key pressed before.
+copied_result() {
+  local marker="(nothing copied)" deadline=$((SECONDS + 5)) got
+  clip_set "$marker"
+  keys ctrl+c
+  while got=$(clip_get); [ "$got" = "$marker" ] && [ $SECONDS -lt $deadline ]; do sleep 0.1; done
+  echo "$got"
+}
+expect_result() {
+  local got
+  got=$(copied_result)
+  [ "$got" = "$1" ] || fail "the result box holds '$got', expected '$1'"
 }

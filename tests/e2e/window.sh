@@ -21,37 +21,6 @@ convert="$prog/orlo-convert"
 cfg="$prog/ORLOPREF.CFG"
 caption=" Orlo Unit Converter - "
 
-# group_number NAME / unit_index GROUP LABEL: positions as the catalogue lists them.
-group_number() {
-  "$convert" --list | awk -v want="$1" '{ n = $1; sub(/^ *[0-9]+  /, ""); if ($0 == want) print n }'
-}
-unit_index() {
-  local i
-  i=$("$convert" --list "$1" | awk -v want="$2" '{ n = $1; sub(/^ *[0-9]+  /, ""); if ($0 == want) print n }')
-  [ -n "$i" ] || fail "the catalogue has no unit '$2' in $1"
-  echo "$i"
-}
-# pick INDEX: selects a list's entry from the keyboard; the focus is in the list. Arrows only
-# select when they move, so Space selects the entry reached (the first one reached by no move).
-pick() {
-  local downs=()
-  for ((n = 0; n < $1; n++)); do downs+=(Down); done
-  keys Home "${downs[@]}" space
-}
-# copied_result: the result box's text, through Edit, Copy (Ctrl+C works from any control). The
-# keys are handled in order, so once the marker is gone the copy shows every key pressed before.
-copied_result() {
-  local marker="(nothing copied)" deadline=$((SECONDS + 5)) got
-  clip_set "$marker"
-  keys ctrl+c
-  while got=$(clip_get); [ "$got" = "$marker" ] && [ $SECONDS -lt $deadline ]; do sleep 0.1; done
-  echo "$got"
-}
-expect_result() {
-  local got
-  got=$(copied_result)
-  [ "$got" = "$1" ] || fail "the result box holds '$got', expected '$1'"
-}
 # wait_caption ID TEXT SECONDS
 wait_caption() {
   local deadline=$((SECONDS + $3)) name
