@@ -80,9 +80,15 @@ step "Enter and Space on Minimize take the window out of view"
 keys shift+Tab Return
 out_of_view
 # Back into view through the window manager. The window comes back as a new native window, so it
-# is looked up again.
-xdotool windowactivate "$main" 2>/dev/null || true
-main=$(wait_window '^ Orlo Unit Converter - Length$' 5)
+# is looked up again, and asked again until it shows.
+deadline=$((SECONDS + 15))
+until main=$(find_window '^ Orlo Unit Converter - Length$' | head -1) && [ -n "$main" ]; do
+  [ $SECONDS -ge $deadline ] && fail "the window did not come back into view"
+  for id in $(xdotool search --name '^ Orlo Unit Converter - Length$' 2>/dev/null); do
+    xdotool windowactivate "$id" 2>/dev/null || true
+  done
+  sleep 0.5
+done
 activate "$main"
 keys space
 out_of_view

@@ -35,15 +35,21 @@ done
 step "70 MB sent to its connection"
 timeout 30 "$flood" "$owner" 70 || fail "the flood helper failed"
 
-step "a second start on the folder ends with a message"
+step "a second start on the folder opens no window of its own"
+# It ends either way: having brought the first forward (0), if the first still answers before the
+# huge message reaches it, or with a message (1) once the first's connection is stuck.
 started=$SECONDS
 (cd / && exec "$prog/orlo" >"$E2E_TMP/second.log" 2>&1) &
 second=$!
 E2E_PIDS+=("$second")
 status=0
 wait_exit "$second" 10 || status=$?
-[ "$status" = 1 ] || fail "the second start ended with status $status: $(cat "$E2E_TMP/second.log")"
-echo "the second start ended after $((SECONDS - started)) s"
+case $status in
+  0) ;;
+  1) grep -q "keeps its files in $prog" "$E2E_TMP/second.log" || fail "the second start said: $(cat "$E2E_TMP/second.log")" ;;
+  *) fail "the second start ended with status $status: $(cat "$E2E_TMP/second.log")" ;;
+esac
+echo "the second start ended after $((SECONDS - started)) s with status $status"
 
 step "SIGTERM ends the first at once, settings saved"
 kill -TERM "$first"
