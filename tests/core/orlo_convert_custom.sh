@@ -8,15 +8,8 @@ dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 cp "$exe" "$dir/orlo-convert"
 [ "$("$dir/orlo-convert" Length mi m 1)" = "1609.34" ] || { echo "no file: wrong result"; exit 1; }
-# One record: three texts, each a 16-bit little-endian length and its bytes.
-rec() { for t in "$@"; do printf "\\x$(printf %02x ${#t})\\x00%s" "$t"; done; }
-{
-  rec "Heat" "" ""
-  rec "K" "1" ""
-  rec "C" "1" "273.15"
-  for _ in $(seq 3 9); do rec "" "" ""; done
-  for _ in $(seq 1 19); do for _ in $(seq 0 10); do rec "" "" ""; done; done
-} >"$dir/ORL_USER.DAT"
+. "$(dirname "$0")/../support/dat.inc.sh"
+custom_dat Heat "K|1|" "C|1|273.15" >"$dir/ORL_USER.DAT"
 got=$("$dir/orlo-convert" 29 C K 100)
 [ "$got" = "373.150" ] || { echo "group 29 by number gave '$got'"; exit 1; }
 got=$("$dir/orlo-convert" Heat K C 0)

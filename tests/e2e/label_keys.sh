@@ -24,15 +24,6 @@ dismiss_messages '^ Orlo Unit Converter - ' 30 >/dev/null
 main=$(wait_window '^ Orlo Unit Converter - Length$' 5)
 activate "$main"
 
-calculator_holds() {
-  local deadline=$((SECONDS + 10)) got=""
-  until [ "$got" = "$1" ]; do
-    [ $SECONDS -ge $deadline ] && fail "the calculator holds '$got', expected $1"
-    sleep 0.2
-    got=$(timeout 5 gdbus call --session --dest org.orlo.Veldra --object-path /frmCalc \
-      --method org.orlo.Veldra.frmCalc.Text txtInput 2>/dev/null | sed -n "s/^('\(.*\)',)$/\1/p") || true
-  done
-}
 out_of_view() {
   local deadline=$((SECONDS + 5))
   while xdotool search --onlyvisible --name '^ Orlo Unit Converter - Length$' 2>/dev/null | grep -qx "$main"; do
@@ -42,12 +33,7 @@ out_of_view() {
 }
 
 step "1 mi into m"
-typed 1
-keys Tab Tab
-pick "$(unit_index Length "mi: mile")"
-keys Tab
-pick "$(unit_index Length "m: meter")"
-expect_result "1609.34"
+choose_mile_into_metre
 
 # Tab order after the Into list: Paste, Minimize, Calculator, Copy. The focus stays on a label after
 # its command, so the next label is a Tab or two away.

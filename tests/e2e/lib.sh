@@ -243,3 +243,35 @@ expect_result() {
   got=$(copied_result)
   [ "$got" = "$1" ] || fail "the result box holds '$got', expected '$1'"
 }
+
+# offscreen_program BIN_DIR: the built converter and its help in $E2E_TMP/prog (echoed), for tests
+# that run it on the offscreen platform, without an X server.
+offscreen_program() {
+  local prog=$E2E_TMP/prog
+  mkdir -p "$prog"
+  cp "$1/orlo" "$1/Orlohelp.hlp" "$prog/"
+  echo "$prog"
+}
+
+# choose_mile_into_metre: with the focus in the input box of a Length window, types 1 and picks
+# mi into m in the two lists, which leaves the focus in the Into list.
+choose_mile_into_metre() {
+  typed 1
+  keys Tab Tab
+  pick "$(unit_index Length "mi: mile")"
+  keys Tab
+  pick "$(unit_index Length "m: meter")"
+  expect_result "1609.34"
+}
+
+# calculator_holds TEXT [SECONDS]: waits until the companion calculator's input box, read through
+# its bus end, holds TEXT.
+calculator_holds() {
+  local deadline=$((SECONDS + ${2:-10})) got=""
+  until [ "$got" = "$1" ]; do
+    [ $SECONDS -ge $deadline ] && fail "the calculator's input box holds '$got', expected '$1'"
+    sleep 0.2
+    got=$(timeout 5 gdbus call --session --dest org.orlo.Veldra --object-path /frmCalc \
+      --method org.orlo.Veldra.frmCalc.Text txtInput 2>/dev/null | sed -n "s/^('\(.*\)',)$/\1/p") || true
+  done
+}

@@ -12,9 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 bin=${1:?folder of the built programs}
 need_tools dbus-run-session
 make_scratch
-prog=$E2E_TMP/prog
-mkdir "$prog"
-cp "$bin/orlo" "$bin/Orlohelp.hlp" "$prog/"
+prog=$(offscreen_program "$bin")
 export QT_QPA_PLATFORM=offscreen
 unset DISPLAY WAYLAND_DISPLAY
 dead_bus="unix:path=$E2E_TMP/no-bus"

@@ -13,9 +13,7 @@ flood=${2:?bus flood helper}
 need_tools dbus-run-session gdbus
 in_private_bus "$@"
 make_scratch
-prog=$E2E_TMP/prog
-mkdir "$prog"
-cp "$bin/orlo" "$bin/Orlohelp.hlp" "$prog/"
+prog=$(offscreen_program "$bin")
 export QT_QPA_PLATFORM=offscreen
 unset DISPLAY WAYLAND_DISPLAY
 

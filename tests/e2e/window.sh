@@ -44,15 +44,9 @@ main=$(wait_window "^$caption" 5)
 focus "$main"
 
 step "1 mi into m, units chosen with the keyboard"
-mile=$(unit_index Length "mi: mile")
-meter=$(unit_index Length "m: meter")
 # The focus starts in the input box; the From list and the Into list follow the result box.
-typed 1
-keys Tab Tab
-pick "$mile"
-keys Tab
-pick "$meter"
-expect_result "1609.34"
+choose_mile_into_metre
+mile=$(unit_index Length "mi: mile")
 
 step "C in the Into list copies the result"
 clip_set "(before C)"
@@ -84,14 +78,7 @@ expect_result "212.0000000"
 
 step "A in the Into list hands the result to the calculator"
 keys Tab Tab Tab a
-deadline=$((SECONDS + 20))
-got=""
-until [ "$got" = "212.0000000" ]; do
-  [ $SECONDS -ge $deadline ] && fail "the calculator's input box holds '$got', expected '212.0000000'"
-  sleep 0.3
-  got=$(timeout 5 gdbus call --session --dest org.orlo.Veldra --object-path /frmCalc \
-    --method org.orlo.Veldra.frmCalc.Text txtInput 2>/dev/null | sed -n "s/^('\(.*\)',)$/\1/p") || true
-done
+calculator_holds "212.0000000" 20
 calc_pid=$(timeout 5 gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
   --method org.freedesktop.DBus.GetConnectionUnixProcessID org.orlo.Veldra | sed -n 's/^(uint32 \([0-9]*\),)$/\1/p')
 [ -n "$calc_pid" ] && kill -TERM "$calc_pid" 2>/dev/null || true

@@ -17,15 +17,8 @@ prog=$E2E_TMP/prog
 mkdir "$prog"
 cp "$provider" "$converter" "$prog/"
 printf '[Window]\r\nTop=1350\r\nLeft=840\r\nConstantsTop=1650\r\nConstantsLeft=2500\r\nQuantity=0\r\nUnit=0\r\n[Option]\r\nShowTop=0\r\nFigure=4\r\nForm=0\r\nFaceColor=-1\r\nTextColor=-1\r\nTextColor1=-1\r\nTextColor2=-1\r\nTextColor3=-1\r\n' >"$prog/ORLOPREF.CFG"
-# One custom group: three texts a record, each a 16-bit little-endian length and its bytes.
-rec() { for t in "$@"; do printf "\\x$(printf %02x ${#t})\\x00%s" "$t"; done; }
-{
-  rec "Cooking" "" ""
-  rec "cup" "16" ""
-  rec "tbsp: tablespoon" "1" ""
-  for _ in $(seq 3 9); do rec "" "" ""; done
-  for _ in $(seq 1 19); do for _ in $(seq 0 10); do rec "" "" ""; done; done
-} >"$prog/ORL_USER.DAT"
+. "$here/../support/dat.inc.sh"
+custom_dat Cooking "cup|16|" "tbsp: tablespoon|1|" >"$prog/ORL_USER.DAT"
 
 services=$E2E_TMP/services
 mkdir "$services"
