@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
 
+#include "Internal.h"
 #include "Store.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <pwd.h>
 #include <system_error>
 #include <unistd.h>
@@ -52,6 +55,32 @@ fs::path ChooseDataDir(const fs::path &programDir, bool programDirWritable, cons
     return programDirWritable ? programDir : userConfigDir;
 }
 
+void SeedUserFolder(const fs::path &programDir, const fs::path &userDir)
+{
+    for (const std::string_view name : { kCfgFileName, kDatFileName }) {
+        // The largest file either reader ever looks at: the custom quantity file's 220 records.
+        const auto source = detail::ReadPrefix(programDir / name, 64u << 20);
+        if (!source || !source->whole)
+            continue;
+        // O_EXCL: a file the user has, or a link in its place, is never replaced or followed.
+        const int fd =
+            ::open((userDir / name).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0)
+            continue;
+        std::string_view bytes = source->bytes;
+        bool ok = true;
+        while (ok && !bytes.empty()) {
+            const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+            ok = n > 0 || (n < 0 && errno == EINTR);
+            if (n > 0)
+                bytes.remove_prefix(static_cast<std::size_t>(n));
+        }
+        ok = ::close(fd) == 0 && ok;
+        if (!ok) // half a copy would pass for the user's own file
+            ::unlink((userDir / name).c_str());
+    }
+}
+
 fs::path DataDir(const fs::path &programDir)
 {
     const bool writable = ::access(programDir.c_str(), W_OK) == 0;
@@ -59,6 +88,7 @@ fs::path DataDir(const fs::path &programDir)
     if (!writable && !dir.empty()) {
         std::error_code ec; // a folder that cannot be made shows up later as the files' own failures
         fs::create_directories(dir, ec);
+        SeedUserFolder(programDir, dir);
     }
     return dir;
 }

@@ -69,9 +69,14 @@ std::filesystem::path MyPath();
 
 // Where the two files live. Beside the program (`programDir`, normally MyPath()) when the user may
 // write there; otherwise, as for an installation shared by all users, in the user's configuration
-// folder UserConfigDir(), created when missing. Empty when neither exists: the program then keeps no
+// folder UserConfigDir(), created when missing and seeded from the program folder's files
+// (SeedUserFolder). Empty when neither exists: the program then keeps no
 // files (every read and save of an empty folder fails).
 std::filesystem::path DataDir(const std::filesystem::path &programDir);
+// A user's folder starts from the files installed beside the program (custom quantities an
+// administrator put there reach every user): each of the two files the user's folder does not hold
+// yet is copied in. A file the user has is never replaced.
+void SeedUserFolder(const std::filesystem::path &programDir, const std::filesystem::path &userDir);
 std::filesystem::path ChooseDataDir(const std::filesystem::path &programDir,
     bool programDirWritable,
     const std::filesystem::path &userConfigDir);

@@ -16,6 +16,7 @@ endif()
 
 set(expected
   "${PROGRAM_DIR}/Orlohelp.hlp"
+  "${PROGRAM_DIR}/ORL_USER.DAT"
   share/applications/org.orlo.Converter.desktop
   share/metainfo/org.orlo.Converter.metainfo.xml
   share/icons/hicolor/scalable/apps/org.orlo.Converter.svg
@@ -42,6 +43,24 @@ endif()
 file(READ "${PREFIX}/share/dbus-1/services/org.orlo.Converter.SearchProvider.service" service)
 if(NOT service MATCHES "\nExec=${PREFIX}/${PROGRAM_DIR}/orlo-search-provider\n")
   message(FATAL_ERROR "The search provider's service file names the wrong program:\n${service}")
+endif()
+
+file(SIZE "${PREFIX}/${PROGRAM_DIR}/ORL_USER.DAT" dat_size)
+if(NOT dat_size EQUAL 0)
+  message(FATAL_ERROR "The installed ORL_USER.DAT is not empty")
+endif()
+# Installing again over custom quantities the user keeps there leaves them as they are.
+file(WRITE "${PREFIX}/${PROGRAM_DIR}/ORL_USER.DAT" "the user's own")
+execute_process(
+  COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}" --component orlo_data
+  RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
+file(READ "${PREFIX}/${PROGRAM_DIR}/ORL_USER.DAT" dat_after)
+if(NOT rc EQUAL 0 OR NOT dat_after STREQUAL "the user's own")
+  message(FATAL_ERROR "Installing again replaced the user's ORL_USER.DAT (now \"${dat_after}\")")
+endif()
+file(SIZE "${BUILD_DIR}/bin/ORL_USER.DAT" built_dat_size)
+if(NOT built_dat_size EQUAL 0)
+  message(FATAL_ERROR "The build tree's ORL_USER.DAT is not empty")
 endif()
 
 file(READ "${BUILD_DIR}/bin/Orlohelp.hlp" built_help)

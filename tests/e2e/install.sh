@@ -23,7 +23,8 @@ step "cmake --install lays out one program folder"
 prefix=$(install_into "$build" "$E2E_TMP/prefix")
 prog=$prefix/$subdir
 listing=$(cd "$prog" && ls -A | sort | tr '\n' ' ')
-[ "$listing" = "Orlohelp.hlp VELDRA.EXE orlo orlo-convert orlo-search-provider " ] || fail "the program folder holds: $listing"
+[ "$listing" = "ORL_USER.DAT Orlohelp.hlp VELDRA.EXE orlo orlo-convert orlo-search-provider " ] || fail "the program folder holds: $listing"
+[ ! -s "$prog/ORL_USER.DAT" ] || fail "the installed ORL_USER.DAT is not empty"
 for exe in orlo VELDRA.EXE orlo-convert orlo-search-provider; do
   [ -x "$prog/$exe" ] && [ ! -L "$prog/$exe" ] || fail "$exe is not an executable file in the program folder"
 done
@@ -64,6 +65,9 @@ out=$("$prefix/$bindir/orlo-convert" Length mi m 1) || fail "orlo-convert failed
 write_dat "$prog/ORL_USER.DAT"
 out=$("$prefix/$bindir/orlo-convert" Furlongs fur m 2 2>&1) || fail "the custom group beside the program was not found: $out"
 [ "$out" = "402.336" ] || fail "2 fur in m gave '$out'"
+cp "$prog/ORL_USER.DAT" "$E2E_TMP/custom.dat"
+install_into "$build" "$prefix" >/dev/null
+cmp -s "$prog/ORL_USER.DAT" "$E2E_TMP/custom.dat" || fail "installing again replaced the custom quantities beside the program"
 
 start_x
 # start_gui ID_VAR CMD...: starts a converter; its process id goes to the variable ID_VAR.
@@ -102,14 +106,14 @@ else
   chmod a-w "$prog"
 fi
 "${as_user[@]}" test -w "$prog" && fail "the user may write to the program folder"
-rm -f "$prog/ORL_USER.DAT"
 # The user's own session bus: the test's bus would not let another user in.
 run_as_user=("${as_user[@]}" env HOME="$home" XDG_CONFIG_HOME="$home/config" DISPLAY="$DISPLAY"
   QT_QPA_PLATFORM=xcb dbus-run-session --)
 start_gui pid "${run_as_user[@]}" "$prefix/$bindir/orlo"
 answered=$(dismiss_messages "^$caption" 30)
-[ "$answered" = 2 ] || fail "$answered start-up messages, expected 2 (neither file is in the new folder)"
+[ "$answered" = 1 ] || fail "$answered start-up messages, expected 1 (the settings; the custom quantities come from the program folder)"
 close_gui "$pid"
+cmp -s "$user_cfg/ORL_USER.DAT" "$prog/ORL_USER.DAT" || fail "the user's folder did not start from the program folder's custom quantities"
 [ -f "$user_cfg/ORLOPREF.CFG" ] || fail "no ORLOPREF.CFG in $user_cfg"
 [ "$(wc -l <"$user_cfg/ORLOPREF.CFG")" = 16 ] || fail "the saved ORLOPREF.CFG has $(wc -l <"$user_cfg/ORLOPREF.CFG") lines"
 [ ! -e "$prog/ORLOPREF.CFG" ] || fail "ORLOPREF.CFG was written beside the program"
@@ -118,7 +122,7 @@ step "not writable by the user: the settings are read back from there"
 sed -i 's/^Quantity=.*/Quantity=6\r/' "$user_cfg/ORLOPREF.CFG"
 start_gui pid "${run_as_user[@]}" "$prefix/$bindir/orlo"
 answered=$(dismiss_messages "^$caption" 30)
-[ "$answered" = 1 ] || fail "$answered start-up messages, expected 1 (only the custom quantities are missing)"
+[ "$answered" = 0 ] || fail "$answered start-up messages, expected none (both files are in the user's folder)"
 name=$(window_name "$(wait_window "^$caption" 5)")
 [ "$name" = "${caption}Temperature" ] || fail "caption '$name', expected the Temperature kept in $user_cfg"
 close_gui "$pid"
@@ -135,7 +139,7 @@ other=$E2E_TMP/other
 mkdir -p "$other/config"
 start_gui pid env PATH="$prefix/$bindir:$PATH" HOME="$other" XDG_CONFIG_HOME="$other/config" "${command[@]}"
 answered=$(dismiss_messages "^$caption" 30)
-[ "$answered" = 2 ] || fail "$answered start-up messages, expected 2"
+[ "$answered" = 1 ] || fail "$answered start-up messages, expected 1 (the settings)"
 name=$(window_name "$(wait_window "^$caption" 5)")
 [ "$name" = "${caption}Length" ] || fail "caption '$name'"
 close_gui "$pid"

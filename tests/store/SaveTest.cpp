@@ -443,6 +443,30 @@ TEST(DataDir, BesideTheProgramWhenWritableOtherwiseInTheUserFolder)
     }
 }
 
+// A user's folder starts from the files beside the program: a copy of each it does not hold yet,
+// never one over a file (or a link) the user has.
+TEST(DataDir, TheUsersFolderStartsFromTheProgramsFiles)
+{
+    TempDir program, user;
+    WriteBytes(program / store::kCfgFileName, "installed settings");
+    WriteBytes(program / store::kDatFileName, std::string(1320, '\x02'));
+    store::SeedUserFolder(program.path, user.path);
+    EXPECT_EQ(ReadBytes(user / store::kCfgFileName), "installed settings");
+    EXPECT_EQ(ReadBytes(user / store::kDatFileName), std::string(1320, '\x02'));
+
+    TempDir own;
+    WriteBytes(own / store::kDatFileName, "mine");
+    fs::create_symlink(program / "elsewhere", own / store::kCfgFileName);
+    store::SeedUserFolder(program.path, own.path);
+    EXPECT_EQ(ReadBytes(own / store::kDatFileName), "mine");
+    EXPECT_TRUE(fs::is_symlink(own / store::kCfgFileName));
+    EXPECT_FALSE(fs::exists(program / "elsewhere"));
+
+    TempDir empty, untouched;
+    store::SeedUserFolder(empty.path, untouched.path); // nothing to start from: nothing made
+    EXPECT_TRUE(Entries(untouched.path).empty());
+}
+
 // Without HOME the user's own home folder from the password database, never a shared one; with no
 // folder at all nothing is read or written, not even in the working folder.
 TEST(DataDir, WithoutHomeThePasswordDatabaseAndWithoutAnyFolderNoFiles)
