@@ -3,6 +3,8 @@
 
 #include "platform/qt/QtServices.h"
 
+#include "platform/qt/X11WindowState.h"
+
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
@@ -12,6 +14,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -137,26 +140,32 @@ QPoint QtTrayIcon::cursorPos() const
     return QCursor::pos();
 }
 
+// The stacking state changes on the existing native window: QWindow::setFlags asks the window
+// manager (_NET_WM_STATE_ABOVE on X11) where QWidget::setWindowFlags would destroy and re-create the
+// window, moving and flickering it. The widget is told the same flags without acting on them.
 void QtWindowOrder::SetTopmost(QWidget *window, int flag)
 {
     if (!window || (flag != 0 && flag != 1))
         return;
     const bool on = flag == 1;
-    if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) {
-        // Putting a window on top again still brings it to the front.
-        if (on && window->isVisible())
-            window->raise();
-        return;
-    }
-    changeFlags(window, window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, on));
+    const Qt::WindowFlags flags = window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, on);
+    window->overrideWindowFlags(flags);
+    if (QWindow *native = window->windowHandle())
+        native->setFlags(flags);
+    // Putting a window on top, again or anew, brings it to the front.
+    if (on && window->isVisible())
+        window->raise();
 }
 
 void QtWindowOrder::setTaskbarEntry(QWidget *window, bool shown)
 {
     if (!window)
         return;
-    // X11 task bars leave out tool windows. A tool window does not end the program when it
-    // closes, so its owner has to quit on its own.
+    // On X11 the window manager keeps the window out of the task bar and the pager. Elsewhere a
+    // tool window is the nearest thing; it does not end the program when it closes, so its owner
+    // quits on its own.
+    if (SetSkipTaskbar(window, !shown))
+        return;
     Qt::WindowFlags flags = window->windowFlags() & ~Qt::WindowType_Mask;
     flags |= shown ? Qt::Window : Qt::Tool;
     changeFlags(window, flags);

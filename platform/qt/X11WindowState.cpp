@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
+
+#include "platform/qt/X11WindowState.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QObject>
+#include <QWidget>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+#include <xcb/xcb.h>
+
+namespace platform::qt {
+namespace {
+
+xcb_connection_t *Connection()
+{
+    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t Atom(xcb_connection_t *c, const char *name)
+{
+    const auto cookie = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(c, cookie, nullptr), &std::free);
+    return reply ? reply->atom : xcb_atom_t { XCB_ATOM_NONE };
+}
+
+std::vector<xcb_atom_t> States(xcb_connection_t *c, xcb_window_t w)
+{
+    const auto cookie = xcb_get_property(c, 0, w, Atom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM, 0, 1024);
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(c, cookie, nullptr), &std::free);
+    if (!reply || reply->format != 32 || reply->type != XCB_ATOM_ATOM)
+        return {};
+    const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
+    return { atoms, atoms + xcb_get_property_value_length(reply.get()) / 4 };
+}
+
+bool Mapped(xcb_connection_t *c, xcb_window_t w)
+{
+    std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> reply(
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr), &std::free);
+    return reply && reply->map_state != XCB_MAP_STATE_UNMAPPED;
+}
+
+xcb_window_t Root(xcb_connection_t *c)
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+}
+
+// A shown window asks the window manager (a client message to the root); a window not shown yet
+// carries the state in its property, which the window manager reads when it maps the window.
+void Apply(QWidget *window, bool skip)
+{
+    xcb_connection_t *c = Connection();
+    if (!c || !window->windowHandle())
+        return;
+    const auto w = static_cast<xcb_window_t>(window->winId());
+    const xcb_atom_t both[] = { Atom(c, "_NET_WM_STATE_SKIP_TASKBAR"), Atom(c, "_NET_WM_STATE_SKIP_PAGER") };
+    if (Mapped(c, w)) {
+        xcb_client_message_event_t event = {};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = w;
+        event.type = Atom(c, "_NET_WM_STATE");
+        event.data.data32[0] = skip ? 1 : 0; // _NET_WM_STATE_ADD or _REMOVE
+        event.data.data32[1] = both[0];
+        event.data.data32[2] = both[1];
+        event.data.data32[3] = 1; // from an application
+        xcb_send_event(c,
+            0,
+            Root(c),
+            XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+            reinterpret_cast<const char *>(&event));
+    } else {
+        std::vector<xcb_atom_t> states = States(c, w);
+        std::erase_if(states, [&](xcb_atom_t a) { return a == both[0] || a == both[1]; });
+        if (skip)
+            states.insert(states.end(), std::begin(both), std::end(both));
+        xcb_change_property(c,
+            XCB_PROP_MODE_REPLACE,
+            w,
+            Atom(c, "_NET_WM_STATE"),
+            XCB_ATOM_ATOM,
+            32,
+            static_cast<std::uint32_t>(states.size()),
+            states.data());
+    }
+    xcb_flush(c);
+}
+
+// Puts the state back before each showing: a window manager drops _NET_WM_STATE when a window is
+// withdrawn, and Qt keeps the atoms it finds on a window it is about to map.
+class Keeper : public QObject
+{
+public:
+    static constexpr const char *kName = "orloSkipTaskbar";
+
+    Keeper(QWidget *window, bool skip)
+        : QObject(window)
+        , m_skip(skip)
+    {
+        setObjectName(QLatin1String(kName));
+        window->installEventFilter(this);
+    }
+    void set(bool skip) { m_skip = skip; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            Apply(static_cast<QWidget *>(watched), m_skip);
+        return false;
+    }
+
+private:
+    bool m_skip;
+};
+
+} // namespace
+
+bool SetSkipTaskbar(QWidget *window, bool skip)
+{
+    if (!window || !Connection())
+        return false;
+    // The one keeper of the window, found by name: it has no meta-object of its own to cast by.
+    if (auto *keeper = window->findChild<QObject *>(QLatin1String(Keeper::kName), Qt::FindDirectChildrenOnly))
+        static_cast<Keeper *>(keeper)->set(skip);
+    else
+        new Keeper(window, skip);
+    window->winId(); // a native window to carry the state, shown or not
+    Apply(window, skip);
+    return true;
+}
+
+bool SkipsTaskbar(const QWidget *window)
+{
+    xcb_connection_t *c = Connection();
+    if (!c || !window || !window->windowHandle())
+        return false;
+    const auto states = States(c, static_cast<xcb_window_t>(window->winId()));
+    return std::find(states.begin(), states.end(), Atom(c, "_NET_WM_STATE_SKIP_TASKBAR")) != states.end();
+}
+
+} // namespace platform::qt
