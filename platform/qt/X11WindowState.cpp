@@ -142,6 +142,40 @@ bool SetSkipTaskbar(QWidget *window, bool skip)
     return true;
 }
 
+std::optional<QRect> FrameRect(const QWidget *window)
+{
+    xcb_connection_t *c = Connection();
+    if (!c || !window || !window->windowHandle() || !window->isVisible())
+        return std::nullopt;
+    const auto w = static_cast<xcb_window_t>(window->winId());
+    const auto cookie = xcb_get_property(c, 0, w, Atom(c, "_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL, 0, 4);
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> extents(
+        xcb_get_property_reply(c, cookie, nullptr), &std::free);
+    if (!extents || extents->format != 32 || xcb_get_property_value_length(extents.get()) != 16)
+        return std::nullopt;
+    const auto *e = static_cast<const std::uint32_t *>(xcb_get_property_value(extents.get()));
+    // Whatever a window manager writes here, no sane frame is wider than this.
+    if (std::any_of(e, e + 4, [](std::uint32_t v) { return v > 1000; }))
+        return std::nullopt;
+    std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> at(
+        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, Root(c), 0, 0), nullptr),
+        &std::free);
+    std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> size(
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr), &std::free);
+    if (!at || !size)
+        return std::nullopt;
+    const QRect device = QRect(at->dst_x, at->dst_y, size->width, size->height)
+                             .marginsAdded(QMargins(static_cast<int>(e[0]),
+                                 static_cast<int>(e[2]),
+                                 static_cast<int>(e[1]),
+                                 static_cast<int>(e[3])));
+    const qreal dpr = window->devicePixelRatioF();
+    return QRect(qRound(device.x() / dpr),
+        qRound(device.y() / dpr),
+        qRound(device.width() / dpr),
+        qRound(device.height() / dpr));
+}
+
 bool SkipsTaskbar(const QWidget *window)
 {
     xcb_connection_t *c = Connection();

@@ -5,6 +5,10 @@
 // (Wayland, offscreen) nothing happens and false is returned.
 #pragma once
 
+#include <QRect>
+
+#include <optional>
+
 class QWidget;
 
 namespace platform::qt {
@@ -15,5 +19,11 @@ bool SetSkipTaskbar(QWidget *window, bool skip);
 
 // Whether the window manager has the window out of the task bar: for tests and checks.
 bool SkipsTaskbar(const QWidget *window);
+
+// A framed window's outer frame on the screen, in logical pixels, from the X server and the window
+// manager's own word on the frame (_NET_FRAME_EXTENTS); nullopt without X11 or before the window
+// manager has framed it. Qt's reckoning of its place is off under some window managers (icewm: by
+// the border width, from the synthetic configure events it gets).
+std::optional<QRect> FrameRect(const QWidget *window);
 
 } // namespace platform::qt

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Orlo developers
-# The installed converter under a real window manager: always on top changes the stacking state of
-# the same native window in the same place (Ctrl+T, and the hand-over to the constants window), and
-# the task-bar entry follows the notification area (icewm has one, openbox none).
+# The installed converter under a real window manager: its frame's corner goes where the settings
+# say and is saved the same, over ten starts in a row with and without a start-up message before the
+# window; always on top changes the stacking state of the same native window in the same place
+# (Ctrl+T, and the hand-over to the constants window); the task-bar entry follows the notification
+# area (icewm has one, openbox none).
 # Usage: desktop.sh BUILD_DIR PROGRAM_DIR WM   (WM: openbox or icewm)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -11,7 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=${1:?build directory}
 subdir=${2:?program folder below the prefix}
 wm=${3:?window manager}
-need_tools Xvfb xdotool xprop dbus-run-session "$wm"
+need_tools Xvfb xdotool xprop xwininfo dbus-run-session "$wm"
 in_private_bus "$@"
 make_scratch
 . "$here/install.inc.sh"
@@ -21,11 +23,52 @@ case $wm in
   openbox) start_wm openbox --sm-disable --config-file /dev/null ;;
   icewm) HOME=$E2E_TMP start_wm icewm ;;
 esac
-(cd / && exec "$prog/orlo" >"$E2E_TMP/orlo.log" 2>&1) &
-E2E_PIDS+=($!)
-dismiss_messages '^ Orlo Unit Converter - ' 30 >/dev/null
-main=$(wait_window '^ Orlo Unit Converter - Length$' 5)
-activate "$main"
+start_orlo() {
+  (cd / && exec "$prog/orlo" >"$E2E_TMP/orlo.log" 2>&1) &
+  orlo_pid=$!
+  E2E_PIDS+=("$orlo_pid")
+  dismiss_messages '^ Orlo Unit Converter - ' 30 >/dev/null
+  main=$(wait_window '^ Orlo Unit Converter - Length$' 5)
+  activate "$main"
+}
+# frame_corner ID: "x,y" of the window's outer frame, from the X server and the window manager's
+# _NET_FRAME_EXTENTS, as a user sees it.
+frame_corner() {
+  local x y left top
+  x=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left X: *//p')
+  y=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left Y: *//p')
+  read -r left _ top _ < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  echo "$((x - left)),$((y - top))"
+}
+cfg=$prog/ORLOPREF.CFG
+# Top=1350 and Left=840 twips, 15 twips a pixel: the frame's corner belongs at (56, 90).
+printf '[Window]\r\nTop=1350\r\nLeft=840\r\nConstantsTop=1650\r\nConstantsLeft=2500\r\nQuantity=0\r\nUnit=0\r\n[Option]\r\nShowTop=0\r\nFigure=6\r\nForm=0\r\nFaceColor=-1\r\nTextColor=-1\r\nTextColor1=-1\r\nTextColor2=-1\r\nTextColor3=-1\r\n' >"$cfg"
+for ((run = 1; run <= 10; run++)); do
+  # The first five with a start-up message before the window (no custom quantity file).
+  if [ "$run" -le 5 ]; then rm -f "$prog/ORL_USER.DAT"; else : >"$prog/ORL_USER.DAT"; fi
+  step "start $run of 10 under $wm"
+  start_orlo
+  corner=$(frame_corner "$main")
+  [ "$corner" = "56,90" ] || fail "the frame's corner is at $corner, expected 56,90"
+  keys ctrl+x
+  wait_exit "$orlo_pid" 10
+  echo "start $run: frame at $corner, saved Top=$(cfg_line "$cfg" Top) Left=$(cfg_line "$cfg" Left)"
+  [ "$(cfg_line "$cfg" Top),$(cfg_line "$cfg" Left)" = "1350,840" ] \
+    || fail "saved Top=$(cfg_line "$cfg" Top) Left=$(cfg_line "$cfg" Left), expected 1350 and 840"
+done
+
+step "a stored position off every screen comes back reachable, and the file keeps it"
+sed -i 's/^Top=.*/Top=-30000\r/; s/^Left=.*/Left=30000\r/' "$cfg"
+start_orlo
+corner=$(frame_corner "$main")
+IFS=, read -r cx cy <<<"$corner"
+[ "$cx" -ge 0 ] && [ "$cy" -ge 0 ] && [ "$cx" -lt 1280 ] && [ "$cy" -lt 1024 ] || fail "the frame's corner is at $corner"
+keys ctrl+x
+wait_exit "$orlo_pid" 10
+[ "$(cfg_line "$cfg" Top),$(cfg_line "$cfg" Left)" = "-30000,30000" ] \
+  || fail "saved Top=$(cfg_line "$cfg" Top) Left=$(cfg_line "$cfg" Left) for a window left where it was put"
+sed -i 's/^Top=.*/Top=1350\r/; s/^Left=.*/Left=840\r/' "$cfg"
+start_orlo
 
 states() { xprop -id "$1" _NET_WM_STATE 2>/dev/null; }
 place() { xdotool getwindowgeometry "$1" 2>/dev/null | sed -n 's/^ *Position: \([0-9]*,[0-9]*\).*/\1/p'; }

@@ -3,6 +3,8 @@
 
 #include "DialogTools.h"
 
+#include "platform/qt/X11WindowState.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -14,6 +16,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -53,6 +56,76 @@ std::int16_t ToTwips(int pixels, std::int16_t tpp)
     return static_cast<std::int16_t>(std::clamp(twips, lo, hi));
 }
 
+void MoveFrameTo(QWidget *window, const QPoint &corner)
+{
+    // A framed window moves by the distance between where its frame is and where it should be, so
+    // any error in Qt's own idea of the frame cancels out.
+    if (window->isVisible()) {
+        if (const auto framed = platform::qt::FrameRect(window))
+            window->move(window->pos() + (corner - framed->topLeft()));
+        else
+            window->move(corner);
+        return;
+    }
+    if (QWindow *native = window->windowHandle();
+        native && QGuiApplication::platformName() == QLatin1String("xcb"))
+        native->setFramePosition(corner); // made but never framed: a plain move would place the inside
+    else
+        window->move(corner); // not made yet: Qt takes this as the frame's position
+}
+
+QPoint ReachableCorner(const QPoint &corner, const QSize &frame, const QList<QRect> &areas)
+{
+    if (areas.isEmpty())
+        return corner;
+    // A grip: enough of the title bar to take hold of with the mouse.
+    constexpr int kTitle = 20;
+    constexpr int kGripWidth = 48;
+    constexpr int kGripHeight = 8;
+    const QRect title(corner, QSize(frame.width(), std::min(frame.height(), kTitle)));
+    for (const QRect &area : areas) {
+        const QRect grip = title & area;
+        if (grip.width() >= std::min(kGripWidth, frame.width())
+            && grip.height() >= std::min(kGripHeight, title.height()))
+            return corner;
+    }
+    const auto distance = [&corner](const QRect &a) {
+        const int dx = std::max({ a.left() - corner.x(), 0, corner.x() - a.right() });
+        const int dy = std::max({ a.top() - corner.y(), 0, corner.y() - a.bottom() });
+        return qint64(dx) * dx + qint64(dy) * dy;
+    };
+    const QRect area = *std::min_element(areas.begin(), areas.end(), [&](const QRect &a, const QRect &b) {
+        return distance(a) < distance(b);
+    });
+    const int x = std::max(area.left(), std::min(corner.x(), area.right() + 1 - frame.width()));
+    const int y = std::max(area.top(), std::min(corner.y(), area.bottom() + 1 - frame.height()));
+    return { x, y };
+}
+
+QPoint ReachableCorner(const QPoint &corner, const QSize &frame)
+{
+    QList<QRect> areas;
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        areas << primary->availableGeometry();
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            areas << screen->availableGeometry();
+    }
+    return ReachableCorner(corner, frame, areas);
+}
+
+QRect FrameRect(const QWidget *window)
+{
+    if (const auto framed = platform::qt::FrameRect(window))
+        return *framed;
+    return window->frameGeometry();
+}
+
+bool PositionsKnown()
+{
+    return QGuiApplication::platformName() != QLatin1String("wayland");
+}
+
 void CentreOnScreen(QWidget *window)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -60,11 +133,11 @@ void CentreOnScreen(QWidget *window)
         return;
     const QRect area = screen->geometry();
     // With its title bar and borders once the window manager has framed it.
-    const QSize size = window->frameGeometry().size();
+    const QSize size = FrameRect(window).size();
     // Halved towards zero, so a window larger than the screen starts a little above and left of it.
     const int left = (area.width() - size.width()) / 2;
     const int top = (area.height() - size.height()) / 2;
-    window->move(area.x() + left, area.y() + top);
+    MoveFrameTo(window, QPoint(area.x() + left, area.y() + top));
 }
 
 void CentreOnShow::load(QWidget *window)

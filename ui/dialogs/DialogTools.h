@@ -12,6 +12,9 @@
 #include <cstdint>
 
 class QLabel;
+class QPoint;
+class QRect;
+class QSize;
 class QListWidget;
 class QWidget;
 
@@ -24,6 +27,26 @@ QFont DialogFont();
 int ToPixels(double twips, std::int16_t tpp);
 // Pixels to twips, clamped to what a signed 16-bit setting can hold.
 std::int16_t ToTwips(int pixels, std::int16_t tpp);
+
+// Puts a window's outer frame corner (title bar and borders included) at `corner`, as the stored
+// positions mean it. A window whose native window exists but was never framed would take a plain
+// move for the inside corner; the native window is told the frame position instead.
+void MoveFrameTo(QWidget *window, const QPoint &corner);
+
+// Where a window with an outer frame of `frame` may stand so the user can reach it: `corner` itself
+// when at least a grip of its title bar (the top strip of the frame) lies in one of `areas` (the
+// screens' available areas, the primary first); otherwise the nearest place inside the area closest
+// to it. A stored position from an unplugged screen or a changed resolution comes back so.
+QPoint ReachableCorner(const QPoint &corner, const QSize &frame, const QList<QRect> &areas);
+// The same against the screens the desktop has now.
+QPoint ReachableCorner(const QPoint &corner, const QSize &frame);
+
+// The window's outer frame on the screen, as the window manager frames it.
+QRect FrameRect(const QWidget *window);
+
+// Whether positions can be known and kept here: native Wayland neither tells a window where it is nor
+// lets it choose, so positions read there must not overwrite the stored ones.
+bool PositionsKnown();
 
 // Moves a window, frame included, to the middle of the primary screen.
 void CentreOnScreen(QWidget *window);

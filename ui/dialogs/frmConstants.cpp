@@ -191,8 +191,9 @@ void frmConstants::Form_Load()
     m_ctx.onTop.loaded(Secondary::Constants, this);
     m_loaded = true;
     nPage = -1;
-    move(ToPixels(m_ctx.settings.pnFrmConstLeft, m_ctx.Tppx),
-        ToPixels(m_ctx.settings.pnFrmConstTop, m_ctx.Tppy));
+    MoveFrameTo(this,
+        QPoint(ToPixels(m_ctx.settings.pnFrmConstLeft, m_ctx.Tppx),
+            ToPixels(m_ctx.settings.pnFrmConstTop, m_ctx.Tppy)));
     layOut();
     fillPage();
     cmdNext->setFocus();
@@ -300,8 +301,11 @@ void frmConstants::reject()
 
 void frmConstants::capturePosition()
 {
-    m_ctx.settings.pnFrmConstLeft = ToTwips(x(), m_ctx.Tppx);
-    m_ctx.settings.pnFrmConstTop = ToTwips(y(), m_ctx.Tppy);
+    if (!PositionsKnown())
+        return;
+    const QPoint corner = FrameRect(this).topLeft();
+    m_ctx.settings.pnFrmConstLeft = ToTwips(corner.x(), m_ctx.Tppx);
+    m_ctx.settings.pnFrmConstTop = ToTwips(corner.y(), m_ctx.Tppy);
 }
 
 void frmConstants::closeEvent(QCloseEvent *event)

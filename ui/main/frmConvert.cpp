@@ -6,6 +6,7 @@
 #include "CommandLabel.h"
 #include "StripChars.h"
 #include "data/Resources.h"
+#include "ui/dialogs/DialogTools.h"
 #include "ui/dialogs/FrameHeight.h"
 
 #include <QAction>
@@ -127,8 +128,7 @@ void frmConvert::Form_Load()
     if (m_settings.pnSelUnitGrp < 0 || m_settings.pnSelUnitGrp >= core::kGroupSlots)
         m_settings.pnSelUnitGrp = 0;
     pnShownUnitGrp = m_settings.pnSelUnitGrp;
-    move(Nearest(static_cast<double>(m_settings.pnFrmConvLeft) / Tppx),
-        Nearest(static_cast<double>(m_settings.pnFrmConvTop) / Tppy));
+    MoveFrameTo(this, storedCorner());
     m_placed = true;
     if (store::DatRead(m_dataDir, m_user) == store::DatReadResult::OpenFailed)
         m_platform.messages.show(this, kUserFileMessage, kTitle, platform::MsgIcon::Warning);
@@ -161,8 +161,27 @@ void frmConvert::Form_Load()
     checkFigureItem(m_settings.pnFigure);
     checkFormatItem(m_settings.pnFormFlag);
     ShowGroup();
-    show();
+    showFramedAtStoredCorner();
     m_loaded = true;
+}
+
+// The first showing puts the frame's corner at the stored position. A start-up message (its owner
+// must exist) or the About box made the native window before it was ever framed, and such a window
+// would take the position for its inside, one title bar lower at every start. Made anew, unshown,
+// it takes the position as the frame's.
+//
+// A stored corner from which no part of the title bar could be reached (a screen unplugged, a smaller
+// resolution) is pulled onto the screen; the file keeps the stored values unless the window is moved.
+void frmConvert::showFramedAtStoredCorner()
+{
+    const QPoint stored = storedCorner();
+    // The frame is not known before the first showing; a title bar and thin borders are near enough.
+    const QPoint corner = ReachableCorner(stored, size() + QSize(2, 24));
+    m_pulledTo = corner != stored ? std::optional(corner) : std::nullopt;
+    if (testAttribute(Qt::WA_WState_Created) && !isVisible())
+        destroy();
+    MoveFrameTo(this, corner);
+    show();
 }
 
 void frmConvert::refreshUserMenu()
@@ -510,22 +529,33 @@ void frmConvert::CfgSaveOnExit()
             store::kCfgFileName.data(), static_cast<qsizetype>(store::kCfgFileName.size())));
 }
 
+// The frame's corner, as it was placed; where positions cannot be known the stored ones stay.
 void frmConvert::storeMainPosition()
 {
-    m_settings.pnFrmConvLeft = clampToInt16(static_cast<double>(x()) * Tppx);
-    m_settings.pnFrmConvTop = clampToInt16(static_cast<double>(y()) * Tppy);
+    if (!PositionsKnown())
+        return;
+    const QPoint corner = FrameRect(this).topLeft();
+    if (m_pulledTo && corner == *m_pulledTo) // pulled onto the screen and left there: keep the file's
+        return;
+    m_settings.pnFrmConvLeft = clampToInt16(static_cast<double>(corner.x()) * Tppx);
+    m_settings.pnFrmConvTop = clampToInt16(static_cast<double>(corner.y()) * Tppy);
+}
+
+QPoint frmConvert::storedCorner() const
+{
+    return { Nearest(static_cast<double>(m_settings.pnFrmConvLeft) / Tppx),
+        Nearest(static_cast<double>(m_settings.pnFrmConvTop) / Tppy) };
 }
 
 void frmConvert::ParkMainWindow()
 {
-    move(Nearest(-32000.0 / Tppx), y());
+    MoveFrameTo(this, QPoint(Nearest(-32000.0 / Tppx), y()));
     show();
 }
 
 void frmConvert::UnparkMainWindow()
 {
-    move(Nearest(static_cast<double>(m_settings.pnFrmConvLeft) / Tppx),
-        Nearest(static_cast<double>(m_settings.pnFrmConvTop) / Tppy));
+    MoveFrameTo(this, storedCorner());
     show();
 }
 

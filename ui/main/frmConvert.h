@@ -13,6 +13,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPoint>
 #include <QString>
 
 #include <chrono>
@@ -232,6 +233,8 @@ private:
     void putOutOfView();
     void popUpTrayMenu();
     void storeMainPosition();
+    QPoint storedCorner() const;
+    void showFramedAtStoredCorner();
 
     void CfgSaveOnExit();
     void ParkMainWindow();
@@ -257,6 +260,7 @@ private:
 
     std::optional<int> m_pendingReason;
     bool m_placed = false;
+    std::optional<QPoint> m_pulledTo; // where an unreachable stored corner was pulled to
     bool m_loaded = false; // the start-up has shown the window
     bool m_calling = false; // the Calculator command is waiting for its calculator
     bool m_iconified = false; // Minimize iconified the window for want of a notification area

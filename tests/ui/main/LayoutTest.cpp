@@ -50,6 +50,28 @@ private slots:
             f[2]);
     }
 
+    // A stored corner with a grip of the title bar on a screen stays; one off every screen comes to
+    // the nearest place on the closest one, whole.
+    void unreachableCornersComeBackOnScreen()
+    {
+        const QList<QRect> areas { QRect(0, 0, 1280, 1000), QRect(1280, 0, 1024, 768) };
+        const QSize frame(392, 256);
+        const std::pair<QPoint, QPoint> cases[] = {
+            { QPoint(56, 90), QPoint(56, 90) },
+            { QPoint(1240, 90), QPoint(1240, 90) }, // spans both screens
+            { QPoint(-300, 10), QPoint(-300, 10) }, // enough of the title bar on screen
+            { QPoint(-380, 10), QPoint(0, 10) }, // 12 px of it: too little to grip
+            { QPoint(56, -2000), QPoint(56, 0) }, // a Top=-30000 from another screen
+            { QPoint(56, 995), QPoint(56, 1000 - 256) }, // below the bottom
+            { QPoint(30000, 500), QPoint(2304 - 392, 500) }, // far right: the right-hand screen
+            { QPoint(-2133, 90), QPoint(0, 90) },
+        };
+        for (const auto &[stored, expected] : cases)
+            QCOMPARE(ui::ReachableCorner(stored, frame, areas), expected);
+        QCOMPARE(
+            ui::ReachableCorner(QPoint(-5000, -5000), frame, {}), QPoint(-5000, -5000)); // no screen known
+    }
+
     // A caption colour the file does not give reads on the configured face, light or dark, whatever
     // the palette's text colour.
     void captionColoursReadOnAConfiguredFace()
