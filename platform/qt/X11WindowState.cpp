@@ -176,6 +176,21 @@ std::optional<QRect> FrameRect(const QWidget *window)
         qRound(device.height() / dpr));
 }
 
+std::optional<QPoint> ClientOrigin(const QWidget *window)
+{
+    xcb_connection_t *c = Connection();
+    if (!c || !window || !window->windowHandle())
+        return std::nullopt;
+    const auto w = static_cast<xcb_window_t>(window->winId());
+    std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> at(
+        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, Root(c), 0, 0), nullptr),
+        &std::free);
+    if (!at)
+        return std::nullopt;
+    const qreal dpr = window->devicePixelRatioF();
+    return QPoint(qRound(at->dst_x / dpr), qRound(at->dst_y / dpr));
+}
+
 bool SkipsTaskbar(const QWidget *window)
 {
     xcb_connection_t *c = Connection();

@@ -25,5 +25,7 @@ bool SkipsTaskbar(const QWidget *window);
 // manager has framed it. Qt's reckoning of its place is off under some window managers (icewm: by
 // the border width, from the synthetic configure events it gets).
 std::optional<QRect> FrameRect(const QWidget *window);
+// Where the window's inside starts on the screen, in logical pixels, from the X server.
+std::optional<QPoint> ClientOrigin(const QWidget *window);
 
 } // namespace platform::qt

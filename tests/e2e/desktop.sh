@@ -33,6 +33,19 @@ start_orlo() {
 }
 # frame_corner ID: "x,y" of the window's outer frame, from the X server and the window manager's
 # _NET_FRAME_EXTENTS, as a user sees it.
+# frame_centred ID: the window's outer frame stands in the middle of the 1280x1024 screen, halved
+# towards zero.
+frame_centred() {
+  local x y w h left right top bottom
+  x=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left X: *//p')
+  y=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left Y: *//p')
+  w=$(xwininfo -id "$1" | sed -n 's/^ *Width: *//p')
+  h=$(xwininfo -id "$1" | sed -n 's/^ *Height: *//p')
+  read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  local fx=$((x - left)) fy=$((y - top)) fw=$((w + left + right)) fh=$((h + top + bottom))
+  [ "$fx,$fy" = "$(((1280 - fw) / 2)),$(((1024 - fh) / 2))" ] \
+    || fail "the frame ${fw}x${fh} stands at $fx,$fy, not in the middle"
+}
 frame_corner() {
   local x y left top
   x=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left X: *//p')
@@ -116,4 +129,20 @@ keys Escape
 has_state "$main" _NET_WM_STATE_ABOVE yes 5
 [ -n "$(find_window '^ Orlo Unit Converter - Length$' | grep -x "$main")" ] || fail "the window was re-created"
 [ "$(place "$main")" = "$before" ] || fail "the window moved from $before to $(place "$main")"
+
+step "the About box and the custom quantity editor centre their frames"
+activate "$main"
+keys alt+h a
+about=$(wait_window '^ About Orlo Unit Converter$' 5)
+sleep 0.7
+frame_centred "$about"
+activate "$about"
+keys Return
+activate "$main"
+keys alt+o a
+editor=$(wait_window '^ Add/Edit Custom Quantities$' 5)
+sleep 0.7
+frame_centred "$editor"
+activate "$editor"
+keys Escape
 echo "PASS"

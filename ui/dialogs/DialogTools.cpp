@@ -12,9 +12,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
+#include <QPointer>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -58,11 +60,14 @@ std::int16_t ToTwips(int pixels, std::int16_t tpp)
 
 void MoveFrameTo(QWidget *window, const QPoint &corner)
 {
-    // A framed window moves by the distance between where its frame is and where it should be, so
-    // any error in Qt's own idea of the frame cancels out.
+    // A framed window's inside goes where the frame's corner plus the frame's own width puts it,
+    // all as the X server and the window manager have them: Qt's idea of the frame is off under some
+    // window managers.
     if (window->isVisible()) {
-        if (const auto framed = platform::qt::FrameRect(window))
-            window->move(window->pos() + (corner - framed->topLeft()));
+        const auto framed = platform::qt::FrameRect(window);
+        const auto inside = framed ? platform::qt::ClientOrigin(window) : std::nullopt;
+        if (inside && window->windowHandle())
+            window->windowHandle()->setPosition(corner + (*inside - framed->topLeft()));
         else
             window->move(corner);
         return;
@@ -146,12 +151,28 @@ void CentreOnShow::load(QWidget *window)
     m_pending = true;
 }
 
+// The window manager frames a window a moment after it shows; until its frame is known (on X11,
+// from the window manager's extents) the centring is done again, for half a second at most.
 void CentreOnShow::shown(QWidget *window)
 {
     if (!m_pending)
         return;
     m_pending = false;
     CentreOnScreen(window);
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || platform::qt::FrameRect(window))
+        return;
+    QPointer<QWidget> guard(window);
+    auto *retry = new QTimer(window);
+    retry->setInterval(25);
+    QObject::connect(retry, &QTimer::timeout, window, [guard, retry, tries = 0]() mutable {
+        if (guard && guard->isVisible() && platform::qt::FrameRect(guard)) {
+            CentreOnScreen(guard);
+            retry->deleteLater();
+        } else if (++tries >= 20 || !guard || !guard->isVisible()) {
+            retry->deleteLater();
+        }
+    });
+    retry->start();
 }
 
 namespace {
