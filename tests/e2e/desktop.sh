@@ -123,6 +123,8 @@ keys alt+v
 keys c
 constants=$(wait_window '^ Physical Constants$' 5)
 has_state "$constants" _NET_WM_STATE_ABOVE yes 5
+# ConstantsLeft=2500 and ConstantsTop=1650 twips: the frame's corner at (167, 110).
+[ "$(frame_corner "$constants")" = "167,110" ] || fail "the constants window's frame is at $(frame_corner "$constants")"
 has_state "$main" _NET_WM_STATE_ABOVE no 5
 activate "$constants"
 keys Escape
@@ -145,4 +147,13 @@ sleep 0.7
 frame_centred "$editor"
 activate "$editor"
 keys Escape
+
+step "the saved positions are the frames' corners as they were placed"
+activate "$main"
+keys ctrl+x
+wait_exit "$orlo_pid" 10
+# 2500 twips are 166.7 pixels: the window stands on pixel 167, which is 2505 twips.
+for key in Top=1350 Left=840 ConstantsTop=1650 ConstantsLeft=2505; do
+  [ "$(cfg_line "$cfg" "${key%%=*}")" = "${key#*=}" ] || fail "saved ${key%%=*}=$(cfg_line "$cfg" "${key%%=*}"), expected ${key#*=}"
+done
 echo "PASS"
