@@ -156,4 +156,19 @@ wait_exit "$orlo_pid" 10
 for key in Top=1350 Left=840 ConstantsTop=1650 ConstantsLeft=2505; do
   [ "$(cfg_line "$cfg" "${key%%=*}")" = "${key#*=}" ] || fail "saved ${key%%=*}=$(cfg_line "$cfg" "${key%%=*}"), expected ${key#*=}"
 done
+
+step "a failed save's message shows alone: the window is out of view meanwhile"
+start_orlo
+chmod 0444 "$cfg" # refused by the save, as a frozen file must be
+keys ctrl+x
+box=$(wait_window '^ Orlo Unit Converter$' 5)
+left=$(xwininfo -id "$main" 2>/dev/null | sed -n 's/^ *Absolute upper-left X: *//p')
+width=$(xwininfo -id "$main" 2>/dev/null | sed -n 's/^ *Width: *//p')
+if xwininfo -id "$main" 2>/dev/null | grep -q 'Map State: IsViewable'; then
+  [ $((left + width)) -le 0 ] || fail "the window is still on the screen at x=$left during the message"
+fi
+activate "$box"
+keys Return
+wait_exit "$orlo_pid" 10
+chmod 0644 "$cfg"
 echo "PASS"

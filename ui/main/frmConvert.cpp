@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QCursor>
 #include <QFile>
 #include <QFontMetrics>
@@ -547,10 +548,15 @@ QPoint frmConvert::storedCorner() const
         Nearest(static_cast<double>(m_settings.pnFrmConvTop) / Tppy) };
 }
 
+// Off the screen while the failure message shows. X11 window managers keep a window that asks to
+// go there partly (openbox) or wholly (icewm) on the screen, so there it is taken out of view.
 void frmConvert::ParkMainWindow()
 {
     MoveFrameTo(this, QPoint(Nearest(-32000.0 / Tppx), y()));
-    show();
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        hide();
+    else
+        show();
 }
 
 void frmConvert::UnparkMainWindow()
