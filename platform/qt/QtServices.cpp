@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -117,8 +118,15 @@ void QtTrayIcon::TrayIconAdd(const QIcon &icon, const QString &tip, std::functio
             m_icon.get(),
             [this](QSystemTrayIcon::ActivationReason reason) {
                 const auto e = trayEvent(reason);
-                if (e && m_onEvent)
-                    m_onEvent(*e);
+                if (!e)
+                    return;
+                // From the event loop, not inside the request: a StatusNotifierItem panel asks for
+                // the context menu over the bus and waits for the answer, which would otherwise
+                // come only once the menu has closed.
+                QTimer::singleShot(0, m_icon.get(), [this, event = *e] {
+                    if (m_onEvent)
+                        m_onEvent(event);
+                });
             });
     }
     // No context menu of its own: the window pops up its Convert menu at cursorPos().

@@ -11,11 +11,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QCursor>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -82,6 +82,8 @@ frmConvert::frmConvert(
     , m_onTop(platform.order, m_settings.pnShowTop)
 {
     setObjectName(QStringLiteral("frmConvert"));
+    m_trayWatch.setInterval(1000);
+    connect(&m_trayWatch, &QTimer::timeout, this, &frmConvert::watchTray);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     m_onTop.setMainWindow(this);

@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QPoint>
 #include <QString>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdint>
@@ -231,6 +232,7 @@ private:
     bool controlKeyPress(QObject *watched, QKeyEvent *key);
     bool isMenuShortcut(const QKeyEvent *key) const;
     void putOutOfView();
+    void watchTray();
     void popUpTrayMenu();
     void storeMainPosition();
     QPoint storedCorner() const;
@@ -261,6 +263,7 @@ private:
     std::optional<int> m_pendingReason;
     bool m_placed = false;
     std::optional<QPoint> m_pulledTo; // where an unreachable stored corner was pulled to
+    QTimer m_trayWatch; // while hidden in the icon: is the notification area still there?
     bool m_loaded = false; // the start-up has shown the window
     bool m_calling = false; // the Calculator command is waiting for its calculator
     bool m_iconified = false; // Minimize iconified the window for want of a notification area

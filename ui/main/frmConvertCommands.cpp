@@ -254,6 +254,7 @@ void frmConvert::putOutOfView()
 {
     if (m_platform.tray.isAvailable()) {
         hide();
+        m_trayWatch.start();
         return;
     }
     // With no notification area a hidden window would be lost for good: keep its task-bar entry and
@@ -261,6 +262,21 @@ void frmConvert::putOutOfView()
     m_platform.order.setTaskbarEntry(this, true);
     m_iconified = true;
     showMinimized();
+}
+
+// Hidden in the notification icon: should the notification area go away (a panel closed or
+// restarted, another desktop session), the window comes back, or nothing would lead to it.
+void frmConvert::watchTray()
+{
+    if (isVisible() || m_unloaded) {
+        m_trayWatch.stop();
+        return;
+    }
+    if (m_platform.tray.isAvailable())
+        return;
+    m_trayWatch.stop();
+    m_platform.order.setTaskbarEntry(this, true);
+    m_onTop.showFromTray();
 }
 
 void frmConvert::changeEvent(QEvent *event)

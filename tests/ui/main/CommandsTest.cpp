@@ -187,6 +187,22 @@ private slots:
         QVERIFY(h->fake.order.onTop().isEmpty());
     }
 
+    // Hidden in the icon when the notification area goes away: the window comes back, with its
+    // task-bar entry, instead of being stranded.
+    void strandedNeverWhenTheTrayGoes()
+    {
+        h->fake.tray.available = true;
+        ui::frmConvert &w = h->open();
+        h->c().lstConvFrom->setFocus();
+        QTest::keyClick(h->c().lstConvFrom, Qt::Key_M);
+        QVERIFY(!w.isVisible());
+        QTest::qWait(1200); // while the area is there, the window stays in it
+        QVERIFY(!w.isVisible());
+        h->fake.tray.available = false;
+        QTRY_VERIFY_WITH_TIMEOUT(w.isVisible(), 5000);
+        QVERIFY(h->fake.order.hasTaskbarEntry(&w));
+    }
+
     void minimiseAndComeBack_data() { caseRows("comeback.txt"); }
     void minimiseAndComeBack()
     {
