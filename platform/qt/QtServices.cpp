@@ -105,7 +105,7 @@ QtTrayIcon::~QtTrayIcon() = default;
 
 bool QtTrayIcon::isAvailable() const
 {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    return QSystemTrayIcon::isSystemTrayAvailable() || (m_sni && m_sni->registered());
 }
 
 void QtTrayIcon::TrayIconAdd(const QIcon &icon, const QString &tip, std::function<void(Event)> onEvent)
@@ -133,6 +133,14 @@ void QtTrayIcon::TrayIconAdd(const QIcon &icon, const QString &tip, std::functio
     m_icon->setIcon(icon);
     m_icon->setToolTip(tip);
     m_icon->show();
+    // No notification area now: a StatusNotifierItem waits for a panel that comes later (an XEmbed
+    // tray that comes later Qt finds by itself).
+    if (!QSystemTrayIcon::isSystemTrayAvailable() && !m_sni) {
+        m_sni = std::make_unique<SniItem>(tip, [this](SniItem::Click click) {
+            if (m_onEvent)
+                m_onEvent(click == SniItem::Click::Left ? Event::LeftPress : Event::RightRelease);
+        });
+    }
 }
 
 void QtTrayIcon::TrayIconDelete()
@@ -140,6 +148,7 @@ void QtTrayIcon::TrayIconDelete()
     if (m_icon)
         m_icon->hide();
     m_icon.reset();
+    m_sni.reset();
     m_onEvent = nullptr;
 }
 

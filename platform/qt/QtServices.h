@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/qt/SniItem.h"
 
 #include <QSystemTrayIcon>
 
@@ -42,8 +43,12 @@ public:
     void TrayIconDelete() override;
     QPoint cursorPos() const override;
 
+    // The StatusNotifierItem standing in where no tray was there at start-up; null otherwise.
+    const SniItem *statusNotifierItem() const { return m_sni.get(); }
+
 private:
     std::unique_ptr<QSystemTrayIcon> m_icon;
+    std::unique_ptr<SniItem> m_sni;
     std::function<void(Event)> m_onEvent;
 };
 

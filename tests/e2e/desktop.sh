@@ -6,13 +6,16 @@
 # window; always on top changes the stacking state of the same native window in the same place
 # (Ctrl+T, and the hand-over to the constants window); the task-bar entry follows the notification
 # area (icewm has one, openbox none).
-# Usage: desktop.sh BUILD_DIR PROGRAM_DIR WM   (WM: openbox or icewm)
+# Under openbox, which has no notification area, a StatusNotifierItem panel that starts after the
+# converter gets its icon, and the panel's context-menu request is answered at once.
+# Usage: desktop.sh BUILD_DIR PROGRAM_DIR WM SNI_WATCHER   (WM: openbox or icewm)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 build=${1:?build directory}
 subdir=${2:?program folder below the prefix}
 wm=${3:?window manager}
+sni_watcher=${4:?StatusNotifierWatcher helper}
 need_tools Xvfb xdotool xprop xwininfo dbus-run-session "$wm"
 in_private_bus "$@"
 make_scratch
@@ -156,6 +159,27 @@ wait_exit "$orlo_pid" 10
 for key in Top=1350 Left=840 ConstantsTop=1650 ConstantsLeft=2505; do
   [ "$(cfg_line "$cfg" "${key%%=*}")" = "${key#*=}" ] || fail "saved ${key%%=*}=$(cfg_line "$cfg" "${key%%=*}"), expected ${key#*=}"
 done
+
+if [ "$wm" = openbox ]; then
+  step "a StatusNotifierItem panel that comes after the converter gets the icon"
+  start_orlo
+  "$sni_watcher" >"$E2E_TMP/watcher.log" 2>&1 &
+  E2E_PIDS+=($!)
+  deadline=$((SECONDS + 10))
+  until grep -q "registered org.kde.StatusNotifierItem-$orlo_pid-" "$E2E_TMP/watcher.log"; do
+    [ $SECONDS -ge $deadline ] && fail "no item registered with the late watcher: $(cat "$E2E_TMP/watcher.log")"
+    sleep 0.1
+  done
+  item=$(sed -n "s/^registered //p" "$E2E_TMP/watcher.log" | head -1)
+  started=$SECONDS
+  timeout 3 gdbus call --session --dest "$item" --object-path /StatusNotifierItem \
+    --method org.kde.StatusNotifierItem.ContextMenu 10 10 >/dev/null || fail "the context-menu request was not answered"
+  echo "context menu answered after $((SECONDS - started)) s"
+  keys Escape
+  activate "$main"
+  keys ctrl+x
+  wait_exit "$orlo_pid" 10
+fi
 
 step "a failed save's message shows alone: the window is out of view meanwhile"
 start_orlo
