@@ -165,74 +165,46 @@ TEST(Save, RefusesFilesThatAreNotTheUsersOwnWritableFile)
     struct Case
     {
         const char *name;
-        std::function<fs::path(const TempDir &dir, const TempDir &elsewhere)>
-            plant; // the file that must stay
-        bool needsRoot;
+        bool link; // ORLOPREF.CFG is a link to the file elsewhere
+        bool exists; // the file (the link's target) exists
+        bool writable; // the owner write bit
+        bool foreignFile; // owned by someone else (root only)
+        bool foreignLink; // the link made by someone else (root only)
     };
-    const auto victim = [](const TempDir &at, fs::perms mode, bool foreign) {
-        WriteBytes(at / "victim", "old");
-        fs::permissions(at / "victim", mode);
-        if (foreign && ::chown((at / "victim").c_str(), kSomeoneElse, kSomeoneElse) != 0)
-            throw std::runtime_error("chown");
-        return at / "victim";
-    };
-    const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-    const auto own = fs::perms::owner_read | fs::perms::owner_write;
     const Case cases[] = {
-        { "a read-only file",
-            [&](const TempDir &d, const TempDir &) {
-                WriteBytes(d / store::kCfgFileName, "old");
-                fs::permissions(d / store::kCfgFileName, readOnly);
-                return d / store::kCfgFileName;
-            },
-            false },
-        { "a link to a read-only file elsewhere",
-            [&](const TempDir &d, const TempDir &e) {
-                fs::create_symlink(victim(e, readOnly, false), d / store::kCfgFileName);
-                return e / "victim";
-            },
-            false },
-        { "a link that leads nowhere",
-            [&](const TempDir &d, const TempDir &e) {
-                fs::create_symlink(e / "missing", d / store::kCfgFileName);
-                return e / "missing";
-            },
-            false },
-        { "another user's file",
-            [&](const TempDir &d, const TempDir &) {
-                WriteBytes(d / store::kCfgFileName, "old");
-                fs::permissions(d / store::kCfgFileName, own);
-                EXPECT_EQ(::chown((d / store::kCfgFileName).c_str(), kSomeoneElse, kSomeoneElse), 0);
-                return d / store::kCfgFileName;
-            },
-            true },
-        { "a link to another user's file",
-            [&](const TempDir &d, const TempDir &e) {
-                fs::create_symlink(victim(e, own, true), d / store::kCfgFileName);
-                return e / "victim";
-            },
-            true },
-        { "a link someone else planted, to the user's own file",
-            [&](const TempDir &d, const TempDir &e) {
-                fs::create_symlink(victim(e, own, false), d / store::kCfgFileName);
-                EXPECT_EQ(::lchown((d / store::kCfgFileName).c_str(), kSomeoneElse, kSomeoneElse), 0);
-                return e / "victim";
-            },
-            true },
+        { "a read-only file", false, true, false, false, false },
+        { "a link to a read-only file elsewhere", true, true, false, false, false },
+        { "a link that leads nowhere", true, false, true, false, false },
+        { "another user's file", false, true, true, true, false },
+        { "a link to another user's file", true, true, true, true, false },
+        { "a link someone else planted, to the user's own file", true, true, true, false, true },
     };
     for (const Case &c : cases) {
-        if (c.needsRoot && !IsRoot())
+        if ((c.foreignFile || c.foreignLink) && !IsRoot())
             continue;
         SCOPED_TRACE(c.name);
         TempDir dir, elsewhere;
-        const fs::path kept = c.plant(dir, elsewhere);
-        const bool existed = fs::exists(kept);
+        const fs::path kept = c.link ? elsewhere / "victim" : dir / store::kCfgFileName;
+        if (c.exists) {
+            WriteBytes(kept, "old");
+            fs::permissions(
+                kept, fs::perms::owner_read | (c.writable ? fs::perms::owner_write : fs::perms::none));
+            if (c.foreignFile) {
+                ASSERT_EQ(::chown(kept.c_str(), kSomeoneElse, kSomeoneElse), 0);
+            }
+        }
+        if (c.link) {
+            fs::create_symlink(kept, dir / store::kCfgFileName);
+            if (c.foreignLink) {
+                ASSERT_EQ(::lchown((dir / store::kCfgFileName).c_str(), kSomeoneElse, kSomeoneElse), 0);
+            }
+        }
         struct stat before = {};
         ::stat(kept.c_str(), &before);
         store::Settings s;
         EXPECT_EQ(store::CfgSave(dir.path, s), SaveResult::Failed);
-        ASSERT_EQ(fs::exists(kept), existed);
-        if (existed) {
+        ASSERT_EQ(fs::exists(kept), c.exists);
+        if (c.exists) {
             struct stat after = {};
             ::stat(kept.c_str(), &after);
             EXPECT_EQ(ReadBytes(kept), "old");
