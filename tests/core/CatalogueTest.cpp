@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Orlo developers
 
 #include "core/mOrlo.h"
-#include "tests/core/CaseFile.h"
+#include "support/CaseFile.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

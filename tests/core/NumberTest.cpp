@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Orlo developers
 // The readers of typed numbers: Val, InvalidNumCheck and the number-system procedures.
 #include "core/mOrlo.h"
-#include "tests/core/CaseFile.h"
+#include "support/CaseFile.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
 
-#include "tests/core/CaseFile.h"
+#include "support/CaseFile.h"
 #include "tools/Cli.h"
 
 #include <algorithm>

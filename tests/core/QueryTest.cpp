@@ -4,7 +4,7 @@
 // Convert command answers the same group, units and value; custom groups; suggestions.
 #include "core/Query.h"
 
-#include "tests/core/CaseFile.h"
+#include "support/CaseFile.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Orlo developers
 
 #include "store/Store.h"
-#include "tests/store/StoreTestUtil.h"
+#include "support/StoreTestUtil.h"
 
 #include <gtest/gtest.h>
 

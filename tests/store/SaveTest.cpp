@@ -3,7 +3,7 @@
 // Saving, and reading what is not a sound file: failed writes, refused texts, odd paths, huge files
 // and the committed corpus of damaged files.
 #include "store/Store.h"
-#include "tests/store/StoreTestUtil.h"
+#include "support/StoreTestUtil.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
 // The About box: the ways it closes, the start-up flag, the scrolling notice and the animation.
-#include "Harness.h"
+#include "support/DialogHarness.h"
 #include "ui/dialogs/frmInfo.h"
 
 #include <QImage>

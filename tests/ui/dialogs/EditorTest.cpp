@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
 // The custom quantity editor: coefficient boxes, the working copy, OK and the ways out without it.
-#include "Harness.h"
+#include "support/DialogHarness.h"
 #include "ui/dialogs/DialogTools.h"
 #include "ui/dialogs/frmUser.h"
 

@@ -3,7 +3,7 @@
 // The two reference windows: the constants' pages, the columns in step, Copy, position and keys; the
 // equivalents' pop-up and centring; always-on-top passing between them, the main window and the
 // modal windows.
-#include "Harness.h"
+#include "support/DialogHarness.h"
 #include "ui/dialogs/DialogTools.h"
 #include "ui/dialogs/frmConstants.h"
 #include "ui/dialogs/frmEquiv.h"

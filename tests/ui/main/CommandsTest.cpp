@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Orlo developers
 // The commands that move values out and in (Copy, Paste, history, the calculator on the fakes), the
 // key table, always-on-top with the reference windows, Minimize and the notification icon.
-#include "MainHarness.h"
+#include "support/MainHarness.h"
 #include "ui/dialogs/frmConstants.h"
 #include "ui/dialogs/frmEquiv.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
 // The window geometry arithmetic and the command row's colour settings.
-#include "MainHarness.h"
+#include "support/MainHarness.h"
 #include "ui/dialogs/DialogTools.h"
 #include "ui/dialogs/WholeRowList.h"
 #include "ui/main/CommandLabel.h"

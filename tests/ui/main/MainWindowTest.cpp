@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Orlo developers
 // The window's own life: start-up from the two files, choosing quantities and units, converting as
 // the user types, the Options menus, Warp, and the endings that save.
-#include "MainHarness.h"
+#include "support/MainHarness.h"
 #include "ui/main/TermSignal.h"
 
 #include <QLocale>

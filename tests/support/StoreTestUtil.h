@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/mOrlo.h"
-#include "tests/core/CaseFile.h"
+#include "support/CaseFile.h"
 
 #include <algorithm>
 #include <cstdlib>
