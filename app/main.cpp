@@ -93,8 +93,8 @@ int run(int argc, char *argv[])
         return status;
     store::RemoveLeftoverTemporaries(dataDir);
     const QString helpFile = QString::fromStdString((programDir / "Orlohelp.hlp").string());
-    ui::frmConvert window(desktop.platform(), dataDir, helpFile);
-    window.setProgramDir(programDir);
+    state::ProgramState state(dataDir, programDir, helpFile);
+    ui::frmConvert window(state, desktop.platform());
     desktop.instance.listen([&window] { window.showFromAnotherStart(); });
 
     bool ended = false;

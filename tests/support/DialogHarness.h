@@ -6,6 +6,7 @@
 
 #include "core/mOrlo.h"
 #include "platform/fake/FakePlatform.h"
+#include "state/ProgramState.h"
 #include "store/Store.h"
 #include "ui/dialogs/Dialogs.h"
 
@@ -22,34 +23,43 @@ struct Harness
 {
     platform::fake::FakePlatform fake;
     platform::Platform services = fake.platform();
-    store::Settings settings;
-    core::UserTables user;
-    core::Catalogue catalogue = core::BuildCatalogue(15, 15, user);
-    ui::OnTop onTop { fake.order, settings.pnShowTop };
     QTemporaryDir dir;
+    state::ProgramState state;
+    store::Settings &settings = state.settings();
+    // Tables a test prepares before its window loads; adopt() hands them to the state.
+    core::UserTables user;
+    ui::OnTop onTop { fake.order, settings.pnShowTop };
     QWidget main;
     int groupsChanged = 0;
     QStringList saveFailures;
     std::function<void()> onGroupsChanged;
+    ui::WindowContext ctx { services, state, onTop };
 
-    ui::DialogContext ctx { services,
-        settings,
-        catalogue,
-        user,
-        onTop,
-        dir.path().toStdString(),
-        QStringLiteral("/opt/orlo/Orlohelp.hlp"),
-        15,
-        15,
-        [this] {
+    // The files in a fresh folder, or in `subfolder` of it (which need not exist).
+    explicit Harness(const char *subfolder = "")
+        : state(std::filesystem::path(dir.path().toStdString()) / subfolder,
+            "/opt/orlo",
+            QStringLiteral("/opt/orlo/Orlohelp.hlp"))
+    {
+        onTop.setMainWindow(&main);
+        QObject::connect(&state, &state::ProgramState::customGroupsChanged, [this] {
             ++groupsChanged;
             if (onGroupsChanged)
                 onGroupsChanged();
-        },
-        [this](const QString &name) { saveFailures << name; } };
+        });
+        QObject::connect(&state, &state::ProgramState::saveFailed, [this](const QString &name) { saveFailures << name; });
+    }
+    std::filesystem::path path() const { return state.dataDir(); }
+    const core::UserTables &tables() const { return state.userTables(); }
+    const core::Catalogue &catalogue() const { return state.catalogue(); }
 
-    Harness() { onTop.setMainWindow(&main); }
-    std::filesystem::path path() const { return ctx.dataDir; }
+    // The prepared tables become the program's, saved to the folder; nothing counted yet.
+    void adopt()
+    {
+        state.replaceCustomTables(user);
+        groupsChanged = 0;
+        saveFailures.clear();
+    }
 
     QByteArray datBytes() const
     {
@@ -68,6 +78,7 @@ template <class Window> struct Loaded
     {
         if (setup)
             setup(h);
+        h.adopt();
         w.Form_Load();
         w.show();
     }

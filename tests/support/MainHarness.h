@@ -7,6 +7,9 @@
 #include "platform/fake/FakePlatform.h"
 #include "store/Store.h"
 #include "ui/main/CommandLabel.h"
+#include "ui/common/Lists.h"
+#include "ui/common/Texts.h"
+#include "ui/common/Twips.h"
 #include "ui/main/frmConvert.h"
 
 #include <QAction>
@@ -88,6 +91,8 @@ struct MainHarness
     platform::fake::FakePlatform fake;
     QTemporaryDir dir;
     std::filesystem::path dataDir { dir.path().toStdString() };
+    std::filesystem::path programDir = store::MyPath();
+    std::unique_ptr<state::ProgramState> state;
     std::unique_ptr<ui::frmConvert> w;
     // The services the window gets; the fakes unless a test puts real ones in.
     std::optional<platform::Platform> services;
@@ -117,8 +122,9 @@ struct MainHarness
 
     ui::frmConvert &start(const std::function<void(ui::frmConvert &)> &beforeLoad = {})
     {
-        w = std::make_unique<ui::frmConvert>(
-            services.value_or(fake.platform()), dataDir, dir.filePath(QStringLiteral("Orlohelp.hlp")));
+        state = std::make_unique<state::ProgramState>(
+            dataDir, programDir, dir.filePath(QStringLiteral("Orlohelp.hlp")));
+        w = std::make_unique<ui::frmConvert>(*state, services.value_or(fake.platform()));
         if (beforeLoad)
             beforeLoad(*w);
         w->Form_Load();

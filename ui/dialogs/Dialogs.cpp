@@ -21,7 +21,7 @@ void BringForward(QWidget *w)
 
 } // namespace
 
-Dialogs::Dialogs(DialogContext ctx)
+Dialogs::Dialogs(WindowContext ctx)
     : m_ctx(std::move(ctx))
 { }
 

@@ -3,10 +3,7 @@
 // What the secondary windows share with the main window, and the main window's way to open them.
 #pragma once
 
-#include "OnTop.h"
-#include "core/mOrlo.h"
-#include "platform/Platform.h"
-#include "store/Store.h"
+#include "ui/common/SecondaryWindow.h"
 
 #include <QString>
 
@@ -18,24 +15,6 @@ class QWidget;
 
 namespace ui {
 
-struct DialogContext
-{
-    platform::Platform &platform;
-    store::Settings &settings; // pnShowTop, pnFormFlag, pnFrmConstLeft/Top
-    core::Catalogue &catalogue; // the editor rebuilds the custom groups
-    core::UserTables &user; // the custom quantity tables
-    OnTop &onTop;
-    std::filesystem::path dataDir; // where ORLOPREF.CFG and ORL_USER.DAT live
-    QString helpFile; // full path of Orlohelp.hlp
-    std::int16_t Tppx = 15;
-    std::int16_t Tppy = 15;
-    // After the editor's OK: refresh the Custom Quantities menu and make the next group command refill the
-    // lists.
-    std::function<void()> customGroupsChanged;
-    // A failed save: the main window parks itself, shows "Failed to save file as '<name>'." and comes back.
-    std::function<void(const QString &fileName)> reportSaveFailure;
-};
-
 class frmConstants;
 class frmEquiv;
 class frmUser;
@@ -45,7 +24,7 @@ class frmInfo;
 class Dialogs
 {
 public:
-    explicit Dialogs(DialogContext ctx);
+    explicit Dialogs(WindowContext ctx);
     ~Dialogs();
     Dialogs(const Dialogs &) = delete;
     Dialogs &operator=(const Dialogs &) = delete;
@@ -64,7 +43,7 @@ public:
     frmInfo *info() const { return m_info.get(); }
 
 private:
-    DialogContext m_ctx;
+    WindowContext m_ctx;
     std::unique_ptr<frmConstants> m_constants;
     std::unique_ptr<frmEquiv> m_equiv;
     std::unique_ptr<frmUser> m_user;

@@ -2,8 +2,10 @@
 // Copyright (C) 2026 The Orlo developers
 
 #include "frmConstants.h"
+#include "ui/common/Twips.h"
+#include "ui/common/Windows.h"
+#include "ui/common/Lists.h"
 
-#include "FrameHeight.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -144,12 +146,10 @@ const std::array<frmConstants::Constant, 23> &frmConstants::table()
     return sConst;
 }
 
-frmConstants::frmConstants(DialogContext &ctx)
-    : m_ctx(ctx)
+frmConstants::frmConstants(WindowContext &ctx)
+    : SecondaryWindow(ctx, Secondary::Constants, Placement::Own)
 {
     setWindowTitle(QStringLiteral(" Physical Constants"));
-    setFont(DialogFont());
-    setAttribute(Qt::WA_QuitOnClose, false);
 
     Label1 = ColumnCaption(this, QStringLiteral("Quantity"));
     Label2 = ColumnCaption(this, QStringLiteral("Symbol"));
@@ -188,12 +188,11 @@ frmConstants::~frmConstants() = default;
 
 void frmConstants::Form_Load()
 {
-    m_ctx.onTop.loaded(Secondary::Constants, this);
-    m_loaded = true;
+    beginLoad();
     nPage = -1;
     MoveFrameTo(this,
-        QPoint(ToPixels(m_ctx.settings.pnFrmConstLeft, m_ctx.Tppx),
-            ToPixels(m_ctx.settings.pnFrmConstTop, m_ctx.Tppy)));
+        QPoint(ToPixels(m_ctx.state.settings().pnFrmConstLeft, m_ctx.state.Tppx()),
+            ToPixels(m_ctx.state.settings().pnFrmConstTop, m_ctx.state.Tppy())));
     layOut();
     fillPage();
     cmdNext->setFocus();
@@ -206,7 +205,7 @@ void frmConstants::layOut()
     const int labelH = Label1->sizeHint().height();
 
     auto width = [this](QListWidget *list, int designTwips, QString Constant::*field) {
-        return std::max(ToPixels(designTwips, m_ctx.Tppx), NeededListWidth(list, Column(field)));
+        return std::max(ToPixels(designTwips, m_ctx.state.Tppx()), NeededListWidth(list, Column(field)));
     };
     List1->resize(width(List1, kList1Width, &Constant::quantity), listH);
     List3->resize(width(List3, kList3Width, &Constant::unit), listH);
@@ -219,7 +218,7 @@ void frmConstants::layOut()
     List4->move(List3->x() + List3->width() - 1, listTop);
 
     auto centreOver = [this, labelH](QLabel *label, int designTwips, const QListWidget *list) {
-        label->resize(std::min(ToPixels(designTwips, m_ctx.Tppx), list->width()), labelH);
+        label->resize(std::min(ToPixels(designTwips, m_ctx.state.Tppx()), list->width()), labelH);
         label->move(list->x() + (list->width() - label->width()) / 2, kLabelTop);
         // In front of the list that overlaps its last two pixel rows, so no descender is cut off.
         label->raise();
@@ -228,8 +227,8 @@ void frmConstants::layOut()
     centreOver(Label3, kLabel3Width, List3);
     centreOver(Label4, kLabel4Width, List4);
 
-    const int buttonW = ToPixels(kButtonWidth, m_ctx.Tppx);
-    const int buttonH = ToPixels(kButtonHeight, m_ctx.Tppy);
+    const int buttonW = ToPixels(kButtonWidth, m_ctx.state.Tppx());
+    const int buttonH = ToPixels(kButtonHeight, m_ctx.state.Tppy());
     const int buttonTop = listTop + listH + 12;
     const int right = List4->x() + List4->width();
     int left = right - buttonW;
@@ -286,7 +285,7 @@ void frmConstants::cmdCopy_Click()
 
 void frmConstants::cmdHelp_Click()
 {
-    m_ctx.platform.help.showTopic(this, m_ctx.helpFile, 17);
+    m_ctx.platform.help.showTopic(this, m_ctx.state.helpFile(), 17);
 }
 
 void frmConstants::cmdCancel_Click()
@@ -304,18 +303,13 @@ void frmConstants::capturePosition()
     if (!PositionsKnown())
         return;
     const QPoint corner = FrameRect(this).topLeft();
-    m_ctx.settings.pnFrmConstLeft = ToTwips(corner.x(), m_ctx.Tppx);
-    m_ctx.settings.pnFrmConstTop = ToTwips(corner.y(), m_ctx.Tppy);
+    m_ctx.state.settings().pnFrmConstLeft = ToTwips(corner.x(), m_ctx.state.Tppx());
+    m_ctx.state.settings().pnFrmConstTop = ToTwips(corner.y(), m_ctx.state.Tppy());
 }
 
-void frmConstants::closeEvent(QCloseEvent *event)
+void frmConstants::unloading()
 {
-    event->accept();
-    if (!m_loaded)
-        return;
-    m_loaded = false;
     capturePosition();
-    m_ctx.onTop.closed(Secondary::Constants);
 }
 
 } // namespace ui

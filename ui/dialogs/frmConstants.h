@@ -3,10 +3,9 @@
 // The reference window of 23 physical constants, in two pages of three columns.
 #pragma once
 
-#include "DialogTools.h"
-#include "Dialogs.h"
+#include "ui/common/SecondaryWindow.h"
+#include "ui/common/Lists.h"
 
-#include <QDialog>
 #include <QString>
 
 #include <array>
@@ -18,7 +17,7 @@ class QPushButton;
 
 namespace ui {
 
-class frmConstants : public QDialog
+class frmConstants : public SecondaryWindow
 {
     Q_OBJECT
 
@@ -29,7 +28,7 @@ public:
     };
     static const std::array<Constant, 23> &table();
 
-    explicit frmConstants(DialogContext &ctx);
+    explicit frmConstants(WindowContext &ctx);
     ~frmConstants() override;
 
     // Loads the window afresh: on top, at the stored position, laid out, first page, nothing selected.
@@ -60,16 +59,14 @@ public slots:
     void cmdCancel_Click();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    void unloading() override;
     void reject() override;
 
 private:
     void fillPage();
     void layOut();
 
-    DialogContext &m_ctx;
     std::unique_ptr<SyncedColumns> m_sync;
-    bool m_loaded = false;
 };
 
 } // namespace ui

@@ -2,8 +2,10 @@
 // Copyright (C) 2026 The Orlo developers
 
 #include "frmEquiv.h"
+#include "ui/common/Twips.h"
+#include "ui/common/Windows.h"
+#include "ui/common/Lists.h"
 
-#include "FrameHeight.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -48,12 +50,10 @@ constexpr int kBorderPx = 3;
 
 } // namespace
 
-frmEquiv::frmEquiv(DialogContext &ctx)
-    : m_ctx(ctx)
+frmEquiv::frmEquiv(WindowContext &ctx)
+    : SecondaryWindow(ctx, Secondary::Equiv, Placement::Centred)
 {
     setWindowTitle(QStringLiteral(" Equivalents"));
-    setFont(DialogFont());
-    setAttribute(Qt::WA_QuitOnClose, false);
 
     Label1 = ColumnCaption(this, QStringLiteral("Quantity"));
     Label2 = ColumnCaption(this, QStringLiteral("SI Unit"));
@@ -84,8 +84,7 @@ frmEquiv::~frmEquiv() = default;
 
 void frmEquiv::Form_Load()
 {
-    m_ctx.onTop.loaded(Secondary::Equiv, this);
-    m_loaded = true;
+    beginLoad();
     for (QListWidget *list : { List1, List2, List3 }) {
         const QSignalBlocker hold(list);
         list->clear();
@@ -96,7 +95,7 @@ void frmEquiv::Form_Load()
         List3->addItem(QString::fromUtf16(row.alternative));
     }
     layOut();
-    m_centre.load(this);
+    centre();
     List1->setFocus();
 }
 
@@ -118,7 +117,7 @@ void frmEquiv::layOut()
     for (auto [list, label, design] : { std::tuple { List1, Label1, kList1Width },
              std::tuple { List2, Label2, kList2Width },
              std::tuple { List3, Label3, kList3Width } }) {
-        const int width = std::max(ToPixels(design, m_ctx.Tppx), NeededListWidth(list, texts(list)));
+        const int width = std::max(ToPixels(design, m_ctx.state.Tppx()), NeededListWidth(list, texts(list)));
         list->setGeometry(left, listTop, width, listH);
         // Each caption spans its list and centres itself in it.
         label->setGeometry(left, labelTop, width, labelH);
@@ -154,20 +153,9 @@ void frmEquiv::mnuCopy_Click()
     m_ctx.platform.clipboard.setText(text);
 }
 
-void frmEquiv::showEvent(QShowEvent *event)
+void frmEquiv::unloading()
 {
-    QDialog::showEvent(event);
-    m_centre.shown(this);
-}
-
-void frmEquiv::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    if (!m_loaded)
-        return;
-    m_loaded = false;
     mnuMenu->hide();
-    m_ctx.onTop.closed(Secondary::Equiv);
 }
 
 } // namespace ui

@@ -3,10 +3,10 @@
 // The reference window of nine SI derived units and their equivalents.
 #pragma once
 
-#include "DialogTools.h"
-#include "Dialogs.h"
+#include "ui/common/SecondaryWindow.h"
+#include "ui/common/Windows.h"
+#include "ui/common/Lists.h"
 
-#include <QDialog>
 
 #include <memory>
 
@@ -17,12 +17,12 @@ class QMenu;
 
 namespace ui {
 
-class frmEquiv : public QDialog
+class frmEquiv : public SecondaryWindow
 {
     Q_OBJECT
 
 public:
-    explicit frmEquiv(DialogContext &ctx);
+    explicit frmEquiv(WindowContext &ctx);
     ~frmEquiv() override;
 
     // Loads the window afresh: on top, all nine rows, nothing selected, centred on the screen.
@@ -42,18 +42,14 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    void unloading() override;
     // Nothing inside the window closes it, Esc included; only the close box does.
     void reject() override { }
 
 private:
     void layOut();
 
-    DialogContext &m_ctx;
-    CentreOnShow m_centre;
     std::unique_ptr<SyncedColumns> m_sync;
-    bool m_loaded = false;
 };
 
 } // namespace ui

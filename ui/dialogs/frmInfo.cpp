@@ -2,8 +2,9 @@
 // Copyright (C) 2026 The Orlo developers
 
 #include "frmInfo.h"
+#include "ui/common/Windows.h"
+#include "ui/common/Colours.h"
 
-#include "DialogTools.h"
 #include "data/Resources.h"
 
 #include <QCloseEvent>
@@ -50,13 +51,11 @@ QFont Arial(double points, bool bold = false)
 
 } // namespace
 
-frmInfo::frmInfo(DialogContext &ctx)
-    : m_ctx(ctx)
+frmInfo::frmInfo(WindowContext &ctx)
+    : SecondaryWindow(ctx, Secondary::Info, Placement::Centred)
 {
     setWindowTitle(QStringLiteral(" About Orlo Unit Converter"));
-    setFont(DialogFont());
     setModal(true);
-    setAttribute(Qt::WA_QuitOnClose, false);
 
     // Both frames drawn from their SVGs for this screen's scale.
     imgFull = resources::picture(resources::Picture::AboutFull, kPicture, devicePixelRatioF());
@@ -115,12 +114,11 @@ QString frmInfo::rightsNotice()
 
 void frmInfo::Form_Load()
 {
-    m_ctx.onTop.loaded(Secondary::Info, this);
-    m_loaded = true;
+    beginLoad();
     for (int i = 0; i < 5; ++i)
         lblNotice[i]->setText(QString::fromUtf16(kNotice[static_cast<std::size_t>(i)]));
     arrange();
-    m_centre.load(this);
+    centre();
 
     const QString lead(kLead, QLatin1Char(' '));
     m_scroll = lead + rightsNotice() + lead + rightsNotice();
@@ -215,23 +213,12 @@ void frmInfo::cmdOK_Click()
 }
 
 // Every way out ends the same: the one-shot start-up flag is spent and on-top goes back.
-void frmInfo::showEvent(QShowEvent *event)
+void frmInfo::unloading()
 {
-    QDialog::showEvent(event);
-    m_centre.shown(this);
-}
-
-void frmInfo::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    if (!m_loaded)
-        return;
-    m_loaded = false;
     Timer1.stop();
     Timer2.stop();
-    if (m_ctx.settings.pnFormFlag == 3)
-        m_ctx.settings.pnFormFlag = 0;
-    m_ctx.onTop.closed(Secondary::Info);
+    if (m_ctx.state.settings().pnFormFlag == 3)
+        m_ctx.state.settings().pnFormFlag = 0;
 }
 
 } // namespace ui

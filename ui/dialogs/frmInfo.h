@@ -3,10 +3,9 @@
 // The About box: name, version, distribution notice, a scrolling rights line and a blinking picture.
 #pragma once
 
-#include "DialogTools.h"
-#include "Dialogs.h"
+#include "ui/common/SecondaryWindow.h"
+#include "ui/common/Windows.h"
 
-#include <QDialog>
 #include <QList>
 #include <QPixmap>
 #include <QString>
@@ -19,12 +18,12 @@ class QPushButton;
 
 namespace ui {
 
-class frmInfo : public QDialog
+class frmInfo : public SecondaryWindow
 {
     Q_OBJECT
 
 public:
-    explicit frmInfo(DialogContext &ctx);
+    explicit frmInfo(WindowContext &ctx);
     ~frmInfo() override;
 
     // Loads the box afresh: on top, centred, scroll and animation from their beginning, timers running.
@@ -58,8 +57,7 @@ public slots:
     void cmdOK_Click();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    void unloading() override;
     // Only OK, Enter and the close box close the box.
     void reject() override { }
 
@@ -67,13 +65,10 @@ private:
     void arrange();
     void showFrame(bool full);
 
-    DialogContext &m_ctx;
-    CentreOnShow m_centre;
     QString m_scroll;
     std::int16_t m_nScroll = 0;
     std::int16_t m_nAnim = 0;
     bool m_fullShown = true;
-    bool m_loaded = false;
 };
 
 } // namespace ui

@@ -2,8 +2,11 @@
 // Copyright (C) 2026 The Orlo developers
 
 #include "frmUser.h"
+#include "ui/common/Twips.h"
+#include "ui/common/Windows.h"
+#include "ui/common/Colours.h"
+#include "ui/common/Texts.h"
 
-#include "DialogTools.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -58,7 +61,7 @@ QString TrimBlanks(const QString &s)
 
 bool Storable(const QString &s)
 {
-    return store::IsStorable(s.toStdString());
+    return state::ProgramState::Storable(s.toStdString());
 }
 
 // The coefficient box shows the coefficient alone, or "coefficient;offset" when there is an offset.
@@ -78,15 +81,13 @@ void GroupCombo::showPopup()
     QComboBox::showPopup();
 }
 
-frmUser::frmUser(DialogContext &ctx)
-    : m_ctx(ctx)
+frmUser::frmUser(WindowContext &ctx)
+    : SecondaryWindow(ctx, Secondary::User, Placement::Centred)
 {
     setWindowTitle(QStringLiteral(" Add/Edit Custom Quantities"));
-    setFont(DialogFont());
     setModal(true);
-    setAttribute(Qt::WA_QuitOnClose, false);
-    const std::int16_t tx = m_ctx.Tppx;
-    const std::int16_t ty = m_ctx.Tppy;
+    const std::int16_t tx = m_ctx.state.Tppx();
+    const std::int16_t ty = m_ctx.state.Tppy();
     auto place = [tx, ty](QWidget *w, const Place &p) {
         w->setGeometry(
             ToPixels(p.left, tx), ToPixels(p.top, ty), ToPixels(p.width, tx), ToPixels(p.height, ty));
@@ -164,9 +165,8 @@ frmUser::~frmUser() = default;
 
 void frmUser::Form_Load()
 {
-    m_ctx.onTop.loaded(Secondary::User, this);
-    m_loaded = true;
-    m_centre.load(this);
+    beginLoad();
+    centre();
     fitQuantityFrame();
     LoadWorkingCopy();
     m_nGrp = 0;
@@ -185,20 +185,20 @@ void frmUser::Form_Load()
 void frmUser::fitQuantityFrame()
 {
     const int captionH = QFontMetrics(Frame3->font()).height();
-    const int comboH = std::max(ToPixels(kBoxHeight, m_ctx.Tppy), cboUserGroups->sizeHint().height());
-    const int comboTop = captionH / 2 + ToPixels(120, m_ctx.Tppy);
+    const int comboH = std::max(ToPixels(kBoxHeight, m_ctx.state.Tppy()), cboUserGroups->sizeHint().height());
+    const int comboTop = captionH / 2 + ToPixels(120, m_ctx.state.Tppy());
     cboUserGroups->setGeometry(cboUserGroups->x(), comboTop, cboUserGroups->width(), comboH);
-    Frame3->resize(Frame3->width(), comboTop + comboH + ToPixels(105, m_ctx.Tppy));
+    Frame3->resize(Frame3->width(), comboTop + comboH + ToPixels(105, m_ctx.state.Tppy()));
 }
 
 void frmUser::LoadWorkingCopy()
 {
-    m_work = m_ctx.user;
+    m_work = m_ctx.state.userTables();
 }
 
-void frmUser::StoreWorkingCopy()
+core::UserTables frmUser::StoreWorkingCopy() const
 {
-    core::UserTables &t = m_ctx.user;
+    core::UserTables t = m_ctx.state.userTables();
     for (int g = 0; g < core::pnUserGrpCount; ++g) {
         const auto G = static_cast<std::size_t>(g);
         t.UserGrpName[G] = m_work.UserGrpName[G];
@@ -211,6 +211,7 @@ void frmUser::StoreWorkingCopy()
             t.UserOffset[G][u] = core::Val(t.UserOffsetText[G][u]).value_or(0.0);
         }
     }
+    return t;
 }
 
 QString frmUser::GetPart(const QString &text, QChar separator, int selector)
@@ -304,11 +305,11 @@ bool frmUser::acceptableNumber(const QString &part)
     const std::string s = part.toStdString();
     const auto comma = [this] {
         m_ctx.platform.messages.show(this,
-            QStringLiteral("This application recognizes only a period (dot) as decimal separator."),
-            QStringLiteral(" Orlo Unit Converter"),
+            texts::kComma,
+            texts::kTitle,
             platform::MsgIcon::Exclamation);
     };
-    return core::InvalidNumCheck(s, comma) == 0 && core::Val(s).has_value() && store::IsStorable(s);
+    return core::InvalidNumCheck(s, comma) == 0 && core::Val(s).has_value() && state::ProgramState::Storable(s);
 }
 
 void frmUser::txtUserCoef_Change(int Index)
@@ -332,12 +333,8 @@ void frmUser::txtUserCoef_Change(int Index)
 
 void frmUser::cmdSave_Click()
 {
-    StoreWorkingCopy();
-    core::BuildCustomGroups(m_ctx.catalogue, m_ctx.user);
-    if (m_ctx.customGroupsChanged)
-        m_ctx.customGroupsChanged();
-    if (store::DatSave(m_ctx.dataDir, m_ctx.user) == store::SaveResult::Failed && m_ctx.reportSaveFailure)
-        m_ctx.reportSaveFailure(QStringLiteral("ORL_USER.DAT"));
+    // A failed save is the state's to report, through the main window.
+    m_ctx.state.replaceCustomTables(StoreWorkingCopy());
     close();
 }
 
@@ -353,23 +350,12 @@ void frmUser::reject()
 
 void frmUser::cmdHelp_Click()
 {
-    m_ctx.platform.help.showTopic(this, m_ctx.helpFile, 18);
+    m_ctx.platform.help.showTopic(this, m_ctx.state.helpFile(), 18);
 }
 
-void frmUser::showEvent(QShowEvent *event)
+void frmUser::unloading()
 {
-    QDialog::showEvent(event);
-    m_centre.shown(this);
-}
-
-void frmUser::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    if (!m_loaded)
-        return;
-    m_loaded = false;
     cboUserGroups->hidePopup();
-    m_ctx.onTop.closed(Secondary::User);
 }
 
 } // namespace ui

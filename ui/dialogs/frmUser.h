@@ -3,11 +3,10 @@
 // The editor of the twenty custom quantities: a name per group, ten unit labels with coefficients.
 #pragma once
 
-#include "DialogTools.h"
-#include "Dialogs.h"
+#include "ui/common/SecondaryWindow.h"
+#include "ui/common/Windows.h"
 
 #include <QComboBox>
-#include <QDialog>
 #include <QList>
 
 #include <functional>
@@ -30,19 +29,19 @@ public:
     std::function<void()> onDropDown;
 };
 
-class frmUser : public QDialog
+class frmUser : public SecondaryWindow
 {
     Q_OBJECT
 
 public:
-    explicit frmUser(DialogContext &ctx);
+    explicit frmUser(WindowContext &ctx);
     ~frmUser() override;
 
     // Loads the editor afresh from the tables, group 0 shown.
     void Form_Load();
 
     void LoadWorkingCopy();
-    void StoreWorkingCopy();
+    core::UserTables StoreWorkingCopy() const;
 
     // Selector 1: the text before the first separator, as it stands, or the whole text without one.
     // Any other selector: the text after the first separator without surrounding blanks, or empty.
@@ -72,8 +71,7 @@ public slots:
     void cmdHelp_Click();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    void unloading() override;
     void reject() override; // Esc is Cancel
 
 private:
@@ -83,9 +81,6 @@ private:
     void colourRow(QWidget *box, int slot) const;
     bool acceptableNumber(const QString &part);
 
-    DialogContext &m_ctx;
-    CentreOnShow m_centre;
-    bool m_loaded = false;
 };
 
 } // namespace ui

@@ -3,18 +3,11 @@
 
 #include "MainLayout.h"
 
+#include "ui/common/Twips.h"
+
 #include <cmath>
 
 namespace ui {
-
-int Nearest(double x)
-{
-    const double r = std::round(x);
-    // std::round takes halves away from zero; move them back to the even neighbour.
-    if (std::fabs(r - x) == 0.5 && std::fmod(r, 2.0) != 0.0)
-        return static_cast<int>(r - std::copysign(1.0, x));
-    return static_cast<int>(r);
-}
 
 int Div(double a, int n)
 {

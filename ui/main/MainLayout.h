@@ -61,8 +61,6 @@ struct MainLayout
     std::array<int, 4> buttonLeft {}; // Paste, Minimize, Calculator, Copy
 };
 
-// Nearest whole number, halves to the even neighbour.
-int Nearest(double x);
 // nearest(a) divided by n, truncated toward zero.
 int Div(double a, int n);
 

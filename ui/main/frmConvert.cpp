@@ -6,80 +6,47 @@
 #include "CommandLabel.h"
 #include "StripChars.h"
 #include "data/Resources.h"
-#include "ui/dialogs/DialogTools.h"
-#include "ui/dialogs/FrameHeight.h"
+#include "ui/common/Lists.h"
+#include "ui/common/Texts.h"
+#include "ui/common/Twips.h"
+#include "ui/common/Windows.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
+#include <QPushButton>
 
 #include <algorithm>
-#include <limits>
 
 namespace ui {
 
 namespace {
-
-const QString kCommaMessage =
-    QStringLiteral("This application recognizes only a period (dot) as decimal separator.");
-const QString kDefaultsMessage =
-    QStringLiteral("Loading the default configuration settings.\rClick on the OK button to proceed.");
-const QString kUserFileMessage =
-    QStringLiteral("Failed to open file 'ORL_USER.DAT'.\rThe user definition is ignored.");
-
-std::int16_t clampToInt16(double v)
-{
-    constexpr double lo = std::numeric_limits<std::int16_t>::min();
-    constexpr double hi = std::numeric_limits<std::int16_t>::max();
-    return static_cast<std::int16_t>(Nearest(std::clamp(v, lo, hi)));
-}
 
 QString fromUtf8(const std::string &s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-bool isCustomGroup(int g)
+std::int16_t selectedIndex(const QListWidget *list)
 {
-    return g >= core::pnUserGrpFirst && g < core::pnCompGrpFirst;
+    return static_cast<std::int16_t>(SelectedRow(list));
 }
 
 } // namespace
 
-std::int16_t ListIndex(const QListWidget *list)
-{
-    const QModelIndexList selected = list->selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? std::int16_t(-1) : static_cast<std::int16_t>(selected.first().row());
-}
-
-namespace {
-
-// The entry at `index`; an index without an entry reads as empty.
-QString entryText(const QListWidget *list, int index)
-{
-    const QListWidgetItem *item = index >= 0 ? list->item(index) : nullptr;
-    return item ? item->text() : QString();
-}
-
-} // namespace
-
-frmConvert::frmConvert(
-    const platform::Platform &platform, std::filesystem::path dataDir, QString helpFile, QWidget *parent)
+frmConvert::frmConvert(state::ProgramState &state, const platform::Platform &platform, QWidget *parent)
     : QMainWindow(parent)
+    , m_state(state)
     , m_platform(platform)
-    , m_dataDir(std::move(dataDir))
-    , m_programDir(store::MyPath())
-    , m_helpFile(std::move(helpFile))
-    , m_onTop(platform.order, m_settings.pnShowTop)
+    , m_onTop(m_platform.order, m_state.settings().pnShowTop)
+    , m_context { m_platform, m_state, m_onTop }
+    , m_calculator(m_platform)
 {
     setObjectName(QStringLiteral("frmConvert"));
     m_trayWatch.setInterval(1000);
@@ -91,81 +58,105 @@ frmConvert::frmConvert(
         if (m_dialogs)
             m_dialogs->showAbout();
     };
-    createControls();
-    createMenus();
+    m_ui = BuildControls(this, this);
+    m_menus = BuildMenus(this);
+    connectControls();
+    connectMenus();
+    connect(&m_state, &state::ProgramState::customGroupsChanged, this, &frmConvert::customGroupsChanged);
+    connect(&m_state, &state::ProgramState::saveFailed, this, &frmConvert::reportSaveFailure);
 }
 
 frmConvert::~frmConvert() = default;
 
-DialogContext frmConvert::dialogContext()
+void frmConvert::connectControls()
 {
-    DialogContext ctx {
-        m_platform, m_settings, m_cat, m_user, m_onTop, m_dataDir, m_helpFile, Tppx, Tppy, {}, {}
-    };
-    ctx.customGroupsChanged = [this] {
-        refreshUserMenu();
-        // Names no group, so that the next group command refills the lists even for the same group.
-        pnShownUnitGrp = -1;
-    };
-    ctx.reportSaveFailure = [this](const QString &fileName) { reportSaveFailure(fileName); };
-    return ctx;
+    const Controls &c = m_ui.c;
+    const Labels &l = m_ui.labels;
+    connect(c.cmdConvert, &QPushButton::clicked, this, &frmConvert::cmdConvert_Click);
+    connect(c.txtInput, &QLineEdit::textChanged, this, &frmConvert::txtInput_Change);
+    connect(c.lstConvFrom, &QListWidget::itemSelectionChanged, this, &frmConvert::lstConvFrom_Click);
+    connect(c.lstConvInto, &QListWidget::itemSelectionChanged, this, &frmConvert::lstConvInto_Click);
+    connect(l.paste, &CommandLabel::clicked, this, &frmConvert::lblPaste_Click);
+    connect(l.shrink, &CommandLabel::clicked, this, &frmConvert::lblShrink_Click);
+    connect(l.cal, &CommandLabel::clicked, this, &frmConvert::lblCal_Click);
+    connect(l.copy, &CommandLabel::clicked, this, &frmConvert::lblCopy_Click);
+    for (CommandLabel *label : { l.paste, l.shrink, l.cal, l.copy })
+        connect(label, &CommandLabel::keyTyped, this, &frmConvert::KeyCommand);
+}
+
+void frmConvert::connectMenus()
+{
+    const Menus &m = m_menus;
+    const auto slot = [this](void (frmConvert::*handler)(int)) { return [this, handler](int i) { (this->*handler)(i); }; };
+    connect(m.fileMinimize, &QAction::triggered, this, &frmConvert::mnuFileMinimize_Click);
+    connect(m.fileExit, &QAction::triggered, this, &frmConvert::mnuFileExit_Click);
+    connect(m.editCopy, &QAction::triggered, this, &frmConvert::mnuEditCopy_Click);
+    connect(m.editPaste, &QAction::triggered, this, &frmConvert::mnuEditPaste_Click);
+    OnChosen(m.historyArray, this, slot(&frmConvert::mnuHistoryArray_Click));
+    OnChosen(m.convArray, this, slot(&frmConvert::mnuConvArray_Click));
+    OnChosen(m.convCompArray, this, slot(&frmConvert::mnuConvCompArray_Click));
+    OnChosen(m.convOtherArray, this, slot(&frmConvert::mnuConvOtherArray_Click));
+    OnChosen(m.userArray, this, slot(&frmConvert::mnuUserArray_Click));
+    OnChosen(m.convDecimal, this, [this] { mnuConvDecimal_Click(); });
+    connect(m.convConst, &QAction::triggered, this, &frmConvert::mnuConvConst_Click);
+    connect(m.equiv, &QAction::triggered, this, &frmConvert::mnuEquiv_Click);
+    connect(m.exit, &QAction::triggered, this, &frmConvert::mnuExit_Click);
+    OnChosen(m.optionsFigArray, this, slot(&frmConvert::mnuOptionsFigArray_Click));
+    OnChosen(m.optionsFormArray, this, slot(&frmConvert::mnuOptionsFormArray_Click));
+    OnChosen(m.showTop, this, [this] { mnuShowTop_Click(); });
+    connect(m.userDef, &QAction::triggered, this, &frmConvert::mnuUserDef_Click);
+    connect(m.contents, &QAction::triggered, this, &frmConvert::mnuContents_Click);
+    connect(m.about, &QAction::triggered, this, &frmConvert::mnuAbout_Click);
+    OnChosen(m.warpArray, this, slot(&frmConvert::mnuWarpArray_Click));
 }
 
 void frmConvert::Form_Load()
 {
     m_platform.tray.TrayIconAdd(resources::trayIcon(),
-        QStringLiteral("Orlo Unit Converter"),
+        texts::kProgramName,
         [this](platform::TrayIcon::Event e) { picIcon_MouseMove(e); });
     // Without a notification area the task bar is the only way back to a window out of view.
     m_platform.order.setTaskbarEntry(this, !m_platform.tray.isAvailable());
-    Tppx = m_platform.screen.twipsPerPixelX();
-    Tppy = m_platform.screen.twipsPerPixelY();
-    m_dialogs = std::make_unique<Dialogs>(dialogContext());
+    m_state.setTwipsPerPixel(m_platform.screen.twipsPerPixelX(), m_platform.screen.twipsPerPixelY());
+    m_dialogs = std::make_unique<Dialogs>(m_context);
 
-    if (store::CfgRead(m_dataDir, m_settings) == store::CfgReadResult::Defaults)
-        m_platform.messages.show(this, kDefaultsMessage, kTitle, platform::MsgIcon::Information);
+    const state::LoadReport report = m_state.load();
+    if (report.defaultsLoaded)
+        m_platform.messages.show(this, texts::kDefaults, texts::kTitle, platform::MsgIcon::Information);
     // A termination request answered while a start-up message was up has ended the program.
-    if (m_unloaded)
+    if (m_life.ending())
         return;
-    // A hand-edited file can name a group the menus do not have.
-    if (m_settings.pnSelUnitGrp < 0 || m_settings.pnSelUnitGrp >= core::kGroupSlots)
-        m_settings.pnSelUnitGrp = 0;
-    pnShownUnitGrp = m_settings.pnSelUnitGrp;
+    store::Settings &s = m_state.settings();
+    pnShownUnitGrp = s.pnSelUnitGrp;
     MoveFrameTo(this, storedCorner());
     m_placed = true;
-    if (store::DatRead(m_dataDir, m_user) == store::DatReadResult::OpenFailed)
-        m_platform.messages.show(this, kUserFileMessage, kTitle, platform::MsgIcon::Warning);
-    if (m_unloaded)
+    if (report.customFileFailed)
+        m_platform.messages.show(this, texts::kUserFile, texts::kTitle, platform::MsgIcon::Warning);
+    if (m_life.ending())
         return;
     LayoutMain();
 
-    if (m_settings.pnFormFlag == 3) {
+    if (s.pnFormFlag == 3) {
         m_showAbout();
-        if (m_unloaded)
+        if (m_life.ending())
             return;
-        // The value only asks for the About box once, however that box was closed.
-        if (m_settings.pnFormFlag == 3)
-            m_settings.pnFormFlag = 0;
     }
-    // Neither Regular nor Scientific: show and convert as Regular rather than with no mark.
-    if (m_settings.pnFormFlag != 0 && m_settings.pnFormFlag != 1)
-        m_settings.pnFormFlag = 0;
+    m_state.settleFormat();
 
-    const bool onTop = m_settings.pnShowTop == 1;
+    const bool onTop = s.pnShowTop == 1;
     m_platform.order.SetTopmost(this, onTop ? 1 : 0);
     m_menus.showTop->setChecked(onTop);
 
-    m_cat = core::BuildCatalogue(Tppx, Tppy, m_user);
     for (int k = 0; k < m_menus.warpArray.size(); ++k)
-        m_menus.warpArray[k]->setText(fromUtf8(core::WarpCaption(m_cat, k)));
+        m_menus.warpArray[k]->setText(fromUtf8(core::WarpCaption(m_state.catalogue(), k)));
     ClearEntry();
-    refreshUserMenu();
-    checkGroupItem(m_settings.pnSelUnitGrp);
-    checkFigureItem(m_settings.pnFigure);
-    checkFormatItem(m_settings.pnFormFlag);
+    RefreshUserMenu(m_menus, m_state.userTables());
+    CheckGroupItem(m_menus, s.pnSelUnitGrp);
+    CheckFigureItem(m_menus, s.pnFigure);
+    CheckFormatItem(m_menus, s.pnFormFlag);
     ShowGroup();
     showFramedAtStoredCorner();
-    m_loaded = true;
+    m_life.started();
 }
 
 // The first showing puts the frame's corner at the stored position. A start-up message (its owner
@@ -187,116 +178,72 @@ void frmConvert::showFramedAtStoredCorner()
     show();
 }
 
-void frmConvert::refreshUserMenu()
+void frmConvert::customGroupsChanged()
 {
-    int n = 0;
-    for (int i = 0; i < core::pnUserGrpCount; ++i) {
-        const std::string &name = m_user.UserGrpName[static_cast<std::size_t>(i)];
-        QAction *item = m_menus.userArray[i];
-        if (!fromUtf8(name).trimmed().isEmpty()) {
-            ++n;
-            item->setVisible(true);
-            item->setText(fromUtf8(name));
-        } else if (i > 0) {
-            item->setVisible(false);
-        }
-    }
-    m_menus.user->menuAction()->setEnabled(n > 0);
-}
-
-void frmConvert::checkGroupItem(std::int16_t g)
-{
-    SwitchMenus(-1, 0);
-    if (g >= 0 && g < core::pnConvGrpCount)
-        m_menus.convArray[g]->setChecked(true);
-    else if (g >= core::pnConvGrpCount && g < core::pnPrefixGrp)
-        m_menus.convOtherArray[g - core::pnConvGrpCount]->setChecked(true);
-    else if (g == core::pnPrefixGrp)
-        m_menus.convDecimal->setChecked(true);
-    else if (isCustomGroup(g))
-        m_menus.userArray[g - core::pnUserGrpFirst]->setChecked(true);
-    else if (g >= core::pnCompGrpFirst && g < core::pnCompGrpFirst + core::pnCompGrpCount)
-        m_menus.convCompArray[g - core::pnCompGrpFirst]->setChecked(true);
-}
-
-void frmConvert::checkFigureItem(std::int16_t figure)
-{
-    const std::int16_t figures[] = { 4, 6, 8, 10, -1, 7 };
-    for (int i = 0; i < m_menus.optionsFigArray.size(); ++i)
-        if (i != 4)
-            m_menus.optionsFigArray[i]->setChecked(figures[i] == figure);
-}
-
-void frmConvert::checkFormatItem(std::int16_t format)
-{
-    for (int i = 0; i < m_menus.optionsFormArray.size(); ++i)
-        m_menus.optionsFormArray[i]->setChecked(i == format);
+    RefreshUserMenu(m_menus, m_state.userTables());
+    // Names no group, so that the next group command refills the lists even for the same group.
+    pnShownUnitGrp = -1;
 }
 
 void frmConvert::ShowGroup()
 {
-    const std::int16_t g = m_settings.pnSelUnitGrp;
+    const std::int16_t g = m_state.settings().pnSelUnitGrp;
     const auto gi = static_cast<std::size_t>(g);
-    QString name = fromUtf8(m_cat.GroupName[gi]);
-    if (isCustomGroup(g))
+    const core::Catalogue &cat = m_state.catalogue();
+    QString name = fromUtf8(cat.GroupName[gi]);
+    if (g >= core::pnUserGrpFirst && g < core::pnCompGrpFirst)
         name = StripChars(name, QStringLiteral("&"), QString());
-    setWindowTitle(LiteralTitle(kTitle + QStringLiteral(" - ") + name));
+    setWindowTitle(LiteralTitle(texts::kTitle + QStringLiteral(" - ") + name));
 
-    m_settings.pnSelUnitItem = m_cat.UnitCount[gi];
+    m_state.settings().pnSelUnitItem = cat.UnitCount[gi];
     m_filling = true;
-    m_c.lstConvFrom->clear();
-    m_c.lstConvInto->clear();
-    for (int i = 0; i < m_settings.pnSelUnitItem; ++i) {
-        const QString unit = fromUtf8(m_cat.UnitName[gi][static_cast<std::size_t>(i)]);
-        m_c.lstConvFrom->addItem(unit);
-        m_c.lstConvInto->addItem(unit);
+    m_ui.c.lstConvFrom->clear();
+    m_ui.c.lstConvInto->clear();
+    for (int i = 0; i < cat.UnitCount[gi]; ++i) {
+        const QString unit = fromUtf8(cat.UnitName[gi][static_cast<std::size_t>(i)]);
+        m_ui.c.lstConvFrom->addItem(unit);
+        m_ui.c.lstConvInto->addItem(unit);
     }
     // Warp, the speed group's last unit, is a From unit only.
-    if (g == core::pnSpeedGrp && m_c.lstConvInto->count() > 0)
-        delete m_c.lstConvInto->takeItem(m_c.lstConvInto->count() - 1);
+    if (g == core::pnSpeedGrp && m_ui.c.lstConvInto->count() > 0)
+        delete m_ui.c.lstConvInto->takeItem(m_ui.c.lstConvInto->count() - 1);
     m_filling = false;
 }
 
 void frmConvert::ClearEntry()
 {
-    m_c.txtInput->setText(QString());
-    m_c.txtResult->setText(QString());
+    m_ui.c.txtInput->setText(QString());
+    m_ui.c.txtResult->setText(QString());
 }
 
 bool frmConvert::readyToConvert() const
 {
-    return !m_c.txtInput->text().isEmpty()
-        && !entryText(m_c.lstConvFrom, ListIndex(m_c.lstConvFrom)).isEmpty()
-        && !entryText(m_c.lstConvInto, ListIndex(m_c.lstConvInto)).isEmpty();
+    return !m_ui.c.txtInput->text().isEmpty() && !SelectedText(m_ui.c.lstConvFrom).isEmpty()
+        && !SelectedText(m_ui.c.lstConvInto).isEmpty();
 }
 
 void frmConvert::cmdConvert_Click()
 {
-    const std::string input = m_c.txtInput->text().toStdString();
-    core::ConvertInput in;
-    in.group = m_settings.pnSelUnitGrp;
-    in.from = ListIndex(m_c.lstConvFrom);
-    in.into = ListIndex(m_c.lstConvInto);
-    in.text = input;
-    in.pnFigure = m_settings.pnFigure;
-    in.pnFormFlag = m_settings.pnFormFlag;
-    in.WarpIndex = WarpIndex;
-    const std::optional<std::string> result = core::Convert(m_cat, in, [this] {
-        m_platform.messages.show(this, kCommaMessage, kTitle, platform::MsgIcon::Exclamation);
-    });
+    const std::optional<std::string> result = m_state.convert(selectedIndex(m_ui.c.lstConvFrom),
+        selectedIndex(m_ui.c.lstConvInto),
+        m_ui.c.txtInput->text().toStdString(),
+        WarpIndex,
+        [this] { m_platform.messages.show(this, texts::kComma, texts::kTitle, platform::MsgIcon::Exclamation); });
     if (result)
-        m_c.txtResult->setText(fromUtf8(*result));
+        m_ui.c.txtResult->setText(fromUtf8(*result));
 }
 
 // Quantity selection
 
-void frmConvert::groupCommand(std::int16_t group, std::int16_t family, std::int16_t index)
+void frmConvert::groupCommand(std::optional<std::int16_t> group, std::int16_t family, std::int16_t index)
 {
-    m_settings.pnSelUnitGrp = group;
-    if (group == pnShownUnitGrp)
+    if (!group)
         return;
-    pnShownUnitGrp = group;
-    m_c.txtInput->setEnabled(true);
+    m_state.settings().pnSelUnitGrp = *group;
+    if (*group == pnShownUnitGrp)
+        return;
+    pnShownUnitGrp = *group;
+    m_ui.c.txtInput->setEnabled(true);
     SwitchMenus(family, index);
     ShowGroup();
     ClearEntry();
@@ -304,93 +251,55 @@ void frmConvert::groupCommand(std::int16_t group, std::int16_t family, std::int1
 
 void frmConvert::mnuConvArray_Click(int Index)
 {
-    groupCommand(static_cast<std::int16_t>(Index), 0, static_cast<std::int16_t>(Index));
+    groupCommand(GroupOfItem(0, static_cast<std::int16_t>(Index)), 0, static_cast<std::int16_t>(Index));
 }
 
 void frmConvert::mnuConvOtherArray_Click(int Index)
 {
-    groupCommand(
-        static_cast<std::int16_t>(Index + core::pnConvGrpCount), 1, static_cast<std::int16_t>(Index));
+    groupCommand(GroupOfItem(1, static_cast<std::int16_t>(Index)), 1, static_cast<std::int16_t>(Index));
 }
 
 void frmConvert::mnuUserArray_Click(int Index)
 {
-    groupCommand(
-        static_cast<std::int16_t>(Index + core::pnUserGrpFirst), 2, static_cast<std::int16_t>(Index));
+    groupCommand(GroupOfItem(2, static_cast<std::int16_t>(Index)), 2, static_cast<std::int16_t>(Index));
 }
 
 void frmConvert::mnuConvDecimal_Click()
 {
-    groupCommand(core::pnPrefixGrp, 3, 0);
+    groupCommand(GroupOfItem(3, 0), 3, 0);
 }
 
 void frmConvert::mnuConvCompArray_Click(int Index)
 {
-    groupCommand(
-        static_cast<std::int16_t>(Index + core::pnCompGrpFirst), 4, static_cast<std::int16_t>(Index));
+    groupCommand(GroupOfItem(4, static_cast<std::int16_t>(Index)), 4, static_cast<std::int16_t>(Index));
 }
 
 void frmConvert::SwitchMenus(std::int16_t family, std::int16_t index)
 {
-    for (int i = 0; i < core::pnConvGrpCount; ++i)
-        m_menus.convArray[i]->setChecked(false);
-    for (int i = 0; i <= core::pnOtherGrpCount - 2; ++i)
-        m_menus.convOtherArray[i]->setChecked(false);
-    for (int i = 0; i < core::pnUserGrpCount; ++i)
-        m_menus.userArray[i]->setChecked(false);
-    m_menus.convDecimal->setChecked(false);
-    for (int i = 0; i < core::pnCompGrpCount; ++i)
-        m_menus.convCompArray[i]->setChecked(false);
-    const QList<QAction *> *items = nullptr;
-    switch (family) {
-    case 0:
-        items = &m_menus.convArray;
-        break;
-    case 1:
-        items = &m_menus.convOtherArray;
-        break;
-    case 2:
-        items = &m_menus.userArray;
-        break;
-    case 3:
-        m_menus.convDecimal->setChecked(true);
-        return;
-    case 4:
-        items = &m_menus.convCompArray;
-        break;
-    default:
-        return;
-    }
-    if (index >= 0 && index < items->size())
-        (*items)[index]->setChecked(true);
+    CheckGroupItem(m_menus, GroupOfItem(family, index));
 }
 
 void frmConvert::lstConvFrom_Click()
 {
     if (m_filling)
         return;
-    const std::int16_t n = ListIndex(m_c.lstConvFrom);
-    if (QListWidgetItem *into = n >= 0 ? m_c.lstConvInto->item(n) : nullptr)
+    const Controls &c = m_ui.c;
+    const std::int16_t n = selectedIndex(c.lstConvFrom);
+    if (QListWidgetItem *into = n >= 0 ? c.lstConvInto->item(n) : nullptr)
         into->setText(QString());
-    const bool speedWarp = m_settings.pnSelUnitGrp == core::pnSpeedGrp && nPrevFrom == core::pnWarpUnit;
-    if (nPrevFrom >= 0 && nPrevFrom < m_settings.pnSelUnitItem && nPrevFrom != n && !speedWarp) {
-        if (QListWidgetItem *into = m_c.lstConvInto->item(nPrevFrom))
-            into->setText(entryText(m_c.lstConvFrom, nPrevFrom));
+    const store::Settings &s = m_state.settings();
+    const bool speedWarp = s.pnSelUnitGrp == core::pnSpeedGrp && nPrevFrom == core::pnWarpUnit;
+    if (nPrevFrom >= 0 && nPrevFrom < s.pnSelUnitItem && nPrevFrom != n && !speedWarp) {
+        if (QListWidgetItem *into = c.lstConvInto->item(nPrevFrom))
+            into->setText(EntryText(c.lstConvFrom, nPrevFrom));
     }
     nPrevFrom = n;
     if (readyToConvert())
         cmdConvert_Click();
-    if (n == core::pnWarpUnit && m_settings.pnSelUnitGrp == core::pnSpeedGrp) {
-        popUpWarpMenu();
-        m_c.txtInput->setEnabled(false);
-    } else {
-        m_c.txtInput->setEnabled(true);
-    }
-}
-
-void frmConvert::popUpWarpMenu()
-{
-    m_menus.warp->exec(QCursor::pos());
+    const bool warp = n == core::pnWarpUnit && s.pnSelUnitGrp == core::pnSpeedGrp;
+    if (warp)
+        m_menus.warp->exec(QCursor::pos());
+    c.txtInput->setEnabled(!warp);
 }
 
 void frmConvert::lstConvInto_Click()
@@ -399,20 +308,20 @@ void frmConvert::lstConvInto_Click()
         return;
     if (readyToConvert())
         cmdConvert_Click();
-    if (entryText(m_c.lstConvInto, ListIndex(m_c.lstConvInto)).isEmpty())
-        m_c.txtResult->setText(QString());
+    if (SelectedText(m_ui.c.lstConvInto).isEmpty())
+        m_ui.c.txtResult->setText(QString());
 }
 
 void frmConvert::lstConvInto_MouseUp()
 {
-    if (m_c.txtInput->isEnabled())
-        m_c.txtInput->setFocus(Qt::MouseFocusReason);
+    if (m_ui.c.txtInput->isEnabled())
+        m_ui.c.txtInput->setFocus(Qt::MouseFocusReason);
 }
 
 void frmConvert::txtInput_Change()
 {
-    if (m_c.txtInput->text().isEmpty())
-        m_c.txtResult->setText(QString());
+    if (m_ui.c.txtInput->text().isEmpty())
+        m_ui.c.txtResult->setText(QString());
     else
         cmdConvert_Click();
 }
@@ -420,25 +329,25 @@ void frmConvert::txtInput_Change()
 void frmConvert::mnuWarpArray_Click(int Index)
 {
     WarpIndex = static_cast<std::int16_t>(Index);
-    m_c.txtInput->setText(fromUtf8(m_cat.WarpText[static_cast<std::size_t>(Index)]).trimmed());
+    m_ui.c.txtInput->setText(fromUtf8(m_state.catalogue().WarpText[static_cast<std::size_t>(Index)]).trimmed());
 }
 
 // Options and help
 
 void frmConvert::mnuOptionsFigArray_Click(int Index)
 {
-    const std::int16_t figures[] = { 4, 6, 8, 10, 0, 7 };
-    if (Index < 0 || Index > 5 || Index == 4)
+    const std::optional<std::int16_t> figure = FigureOfItem(Index);
+    if (!figure)
         return;
-    m_settings.pnFigure = figures[Index];
-    checkFigureItem(m_settings.pnFigure);
+    m_state.settings().pnFigure = *figure;
+    CheckFigureItem(m_menus, *figure);
     cmdConvert_Click();
 }
 
 void frmConvert::mnuOptionsFormArray_Click(int Index)
 {
-    m_settings.pnFormFlag = static_cast<std::int16_t>(Index);
-    checkFormatItem(m_settings.pnFormFlag);
+    m_state.settings().pnFormFlag = static_cast<std::int16_t>(Index);
+    CheckFormatItem(m_menus, m_state.settings().pnFormFlag);
     cmdConvert_Click();
 }
 
@@ -447,12 +356,12 @@ void frmConvert::mnuShowTop_Click()
     const bool on = !m_menus.showTop->isChecked();
     m_menus.showTop->setChecked(on);
     m_platform.order.SetTopmost(this, on ? 1 : 0);
-    m_settings.pnShowTop = on ? 1 : 0;
+    m_state.settings().pnShowTop = on ? 1 : 0;
 }
 
 void frmConvert::mnuContents_Click()
 {
-    m_platform.help.showContents(this, m_helpFile);
+    m_platform.help.showContents(this, m_state.helpFile());
 }
 
 void frmConvert::mnuAbout_Click()
@@ -479,6 +388,35 @@ void frmConvert::mnuUserDef_Click()
     m_dialogs->showUser();
 }
 
+// Layout
+
+void frmConvert::LayoutMain()
+{
+    LayoutMetrics m;
+    m.Tppx = m_state.Tppx();
+    m.Tppy = m_state.Tppy();
+    m.lineHeightPx = QFontMetrics(m_ui.c.fraConvFrom->font()).height();
+    m.frameHeightPx = FrameHeight(this);
+    // The caption labels size themselves to their text, so a larger desktop font is not cut off.
+    m.labelHeight = std::max(m.labelHeight, m.lineHeightPx * m.Tppy);
+    m_layout = ui::LayoutMain(m);
+    pnBtnWidth = m_layout.pnBtnWidth;
+    pnBtnTextTop = m_layout.pnBtnTextTop;
+    ApplyMainLayout(this, m_ui, m_layout, m.Tppx, m.Tppy);
+    colourCommands();
+}
+
+void frmConvert::colourCommands()
+{
+    const CommandColours colours = ResolveCommandColours(m_state.settings(), palette());
+    const Labels &l = m_ui.labels;
+    CommandLabel *row[] = { l.paste, l.shrink, l.cal, l.copy };
+    for (std::size_t i = 0; i < std::size(row); ++i) {
+        row[i]->setColours(colours.face, colours.text[i]);
+        row[i]->DrawRaised(pnBtnTextTop, pnBtnWidth);
+    }
+}
+
 // Shutdown
 
 void frmConvert::mnuFileExit_Click()
@@ -493,27 +431,22 @@ void frmConvert::mnuExit_Click()
 
 void frmConvert::Unload(int UnloadMode)
 {
-    if (m_closed || m_unloaded)
-        return;
-    m_pendingReason = UnloadMode;
-    close();
+    if (m_life.request(UnloadMode))
+        close();
 }
 
 void frmConvert::closeEvent(QCloseEvent *event)
 {
     // A close the program did not ask for comes from the window's close box.
-    const int mode = m_pendingReason.value_or(event->spontaneous() ? kCloseBox : kCloseByProgram);
-    m_pendingReason.reset();
-    Form_QueryUnload(mode);
-    m_closed = true;
+    Form_QueryUnload(m_life.takeReason(event->spontaneous()));
+    m_life.closed();
     event->accept();
 }
 
 void frmConvert::Form_QueryUnload(int UnloadMode)
 {
-    if (m_unloaded || UnloadMode < kCloseBox || UnloadMode > kCloseByTerminate)
+    if (!m_life.begin(UnloadMode))
         return;
-    m_unloaded = true;
     CfgSaveOnExit();
     m_onTop.mainCloses();
     m_platform.tray.TrayIconDelete();
@@ -527,9 +460,8 @@ void frmConvert::CfgSaveOnExit()
         storeMainPosition();
     if (m_dialogs)
         m_dialogs->captureConstantsPosition();
-    if (store::CfgSave(m_dataDir, m_settings) == store::SaveResult::Failed)
-        reportSaveFailure(QString::fromUtf8(
-            store::kCfgFileName.data(), static_cast<qsizetype>(store::kCfgFileName.size())));
+    // A failure comes back through the state's saveFailed.
+    m_state.saveSettings();
 }
 
 // The frame's corner, as it was placed; where positions cannot be known the stored ones stay.
@@ -540,21 +472,21 @@ void frmConvert::storeMainPosition()
     const QPoint corner = FrameRect(this).topLeft();
     if (m_pulledTo && corner == *m_pulledTo) // pulled onto the screen and left there: keep the file's
         return;
-    m_settings.pnFrmConvLeft = clampToInt16(static_cast<double>(corner.x()) * Tppx);
-    m_settings.pnFrmConvTop = clampToInt16(static_cast<double>(corner.y()) * Tppy);
+    m_state.settings().pnFrmConvLeft = ToTwips(corner.x(), m_state.Tppx());
+    m_state.settings().pnFrmConvTop = ToTwips(corner.y(), m_state.Tppy());
 }
 
 QPoint frmConvert::storedCorner() const
 {
-    return { Nearest(static_cast<double>(m_settings.pnFrmConvLeft) / Tppx),
-        Nearest(static_cast<double>(m_settings.pnFrmConvTop) / Tppy) };
+    return { ToPixels(m_state.settings().pnFrmConvLeft, m_state.Tppx()),
+        ToPixels(m_state.settings().pnFrmConvTop, m_state.Tppy()) };
 }
 
 // Off the screen while the failure message shows. X11 window managers keep a window that asks to
 // go there partly (openbox) or wholly (icewm) on the screen, so there it is taken out of view.
 void frmConvert::ParkMainWindow()
 {
-    MoveFrameTo(this, QPoint(Nearest(-32000.0 / Tppx), y()));
+    MoveFrameTo(this, QPoint(ToPixels(-32000.0, m_state.Tppx()), y()));
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         hide();
     else
@@ -570,10 +502,7 @@ void frmConvert::UnparkMainWindow()
 void frmConvert::reportSaveFailure(const QString &fileName)
 {
     ParkMainWindow();
-    m_platform.messages.show(this,
-        QStringLiteral("Failed to save file as '%1'.").arg(fileName),
-        kTitle,
-        platform::MsgIcon::Critical);
+    m_platform.messages.show(this, texts::SaveFailed(fileName), texts::kTitle, platform::MsgIcon::Critical);
     UnparkMainWindow();
 }
 

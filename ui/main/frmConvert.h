@@ -1,124 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
-// The converter's main window: the quantity menus, the two unit lists, instant conversion, options,
-// copy, paste and history, the calculator hand-off, the keyboard, and the notification icon.
+// The converter's main window: the view of the program's state and its event procedures. The quantity
+// menus, the two unit lists, instant conversion, options, copy, paste and history, the calculator
+// hand-off, the keyboard, and the notification icon.
 #pragma once
 
+#include "CalculatorHandOff.h"
+#include "Lifecycle.h"
+#include "MainControls.h"
 #include "MainLayout.h"
-#include "core/mOrlo.h"
+#include "MainMenus.h"
 #include "platform/Platform.h"
-#include "store/Store.h"
+#include "state/ProgramState.h"
+#include "ui/common/OnTop.h"
 #include "ui/dialogs/Dialogs.h"
-#include "ui/dialogs/OnTop.h"
 
-#include <QList>
 #include <QMainWindow>
 #include <QPoint>
-#include <QString>
 #include <QTimer>
 
-#include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 
-class QAction;
-class QGroupBox;
 class QKeyEvent;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QMenu;
-class QPushButton;
 
 namespace ui {
-
-class CommandLabel;
-
-inline const QString kTitle = QStringLiteral(" Orlo Unit Converter");
-
-// Why the window is asked to close. Any larger value is a reason that saves nothing.
-inline constexpr int kCloseBox = 0;
-inline constexpr int kCloseByProgram = 1; // the Exit commands
-inline constexpr int kCloseBySession = 2; // the user logs out or the system shuts down
-inline constexpr int kCloseByTerminate = 3; // a task manager's termination request
-
-// How long the Calculator command waits for the calculator it started to answer.
-inline constexpr std::chrono::milliseconds kCalculatorAnswer { 3000 };
-inline const QString kCalculatorFile = QStringLiteral("VELDRA.EXE");
 
 class frmConvert : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    struct Controls
-    {
-        QLineEdit *txtInput = nullptr;
-        QLineEdit *txtResult = nullptr;
-        QListWidget *lstConvFrom = nullptr;
-        QListWidget *lstConvInto = nullptr;
-        QGroupBox *fraConvFrom = nullptr;
-        QGroupBox *fraConvInto = nullptr;
-        QPushButton *cmdConvert = nullptr;
-        QLabel *imgHand = nullptr;
-        QLineEdit *txtDest = nullptr;
-    };
-    struct Labels
-    {
-        CommandLabel *paste = nullptr;
-        CommandLabel *shrink = nullptr;
-        CommandLabel *cal = nullptr;
-        CommandLabel *copy = nullptr;
-    };
-    struct Menus
-    {
-        QMenu *file = nullptr;
-        QAction *fileMinimize = nullptr;
-        QAction *fileBar = nullptr;
-        QAction *fileExit = nullptr;
-        QMenu *edit = nullptr;
-        QAction *editCopy = nullptr;
-        QAction *editPaste = nullptr;
-        QMenu *history = nullptr;
-        QList<QAction *> historyArray;
-        QMenu *convert = nullptr;
-        QList<QAction *> convArray;
-        QMenu *convComp = nullptr;
-        QList<QAction *> convCompArray;
-        QMenu *convOther = nullptr;
-        QList<QAction *> convOtherArray;
-        QMenu *user = nullptr;
-        QList<QAction *> userArray;
-        QAction *convDecimal = nullptr;
-        QAction *convConst = nullptr;
-        QAction *equiv = nullptr;
-        QAction *conv_3 = nullptr;
-        QAction *exit = nullptr;
-        QMenu *options = nullptr;
-        QMenu *optionsFig = nullptr;
-        QList<QAction *> optionsFigArray;
-        QMenu *optionsForm = nullptr;
-        QList<QAction *> optionsFormArray;
-        QAction *showTop = nullptr;
-        QAction *userDef = nullptr;
-        QMenu *help = nullptr;
-        QAction *contents = nullptr;
-        QAction *about = nullptr;
-        QMenu *warp = nullptr; // pop-up only
-        QList<QAction *> warpArray;
-    };
+    using Controls = ui::Controls;
+    using Labels = ui::Labels;
+    using Menus = ui::Menus;
 
-    // `dataDir` holds the configuration and custom quantity files; nothing happens before Form_Load.
-    frmConvert(const platform::Platform &platform,
-        std::filesystem::path dataDir,
-        QString helpFile,
-        QWidget *parent = nullptr);
+    // Shows `state`, which outlives the window; nothing happens before Form_Load.
+    frmConvert(state::ProgramState &state, const platform::Platform &platform, QWidget *parent = nullptr);
     ~frmConvert() override;
 
-    // The start-up: reads both files, lays out, builds the catalogue, and shows the window.
+    // The start-up: reads both files, lays out, and shows the window.
     void Form_Load();
 
     // Closes the window for `UnloadMode`; closing again later does nothing.
@@ -128,9 +51,6 @@ public:
 
     // Replaces the About box shown at start-up and from the Help menu (the default opens frmInfo).
     void setAboutHook(std::function<void()> hook) { m_showAbout = std::move(hook); }
-    // The folder the calculator is started from; the program's own folder unless set.
-    void setProgramDir(std::filesystem::path dir) { m_programDir = std::move(dir); }
-    QString calculatorProgram() const;
 
     // A later start of the program asks for this one: show it, hidden or not, in front. Nothing
     // happens before the start-up has shown the window, which it then does anyway.
@@ -141,19 +61,16 @@ public:
     void ClearEntry();
     bool readyToConvert() const;
 
-    const Controls &controls() const { return m_c; }
-    const Labels &labels() const { return m_labels; }
+    const Controls &controls() const { return m_ui.c; }
+    const Labels &labels() const { return m_ui.labels; }
     const Menus &menus() const { return m_menus; }
     const MainLayout &layoutGeometry() const { return m_layout; }
-    store::Settings &settings() { return m_settings; }
-    const core::Catalogue &catalogue() const { return m_cat; }
-    core::UserTables &userTables() { return m_user; }
+    const state::ProgramState &state() const { return m_state; }
+    const store::Settings &settings() const { return m_state.settings(); }
     Dialogs *dialogs() const { return m_dialogs.get(); }
-    OnTop &onTop() { return m_onTop; }
+    const OnTop &onTop() const { return m_onTop; }
 
     std::int16_t pnShownUnitGrp = 0;
-    std::int16_t Tppx = 15;
-    std::int16_t Tppy = 15;
     std::int16_t nPrevFrom = 0;
     std::int16_t nHistCount = 0;
     std::int16_t WarpIndex = 0;
@@ -208,27 +125,14 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void createControls();
-    void createCommandRow(QWidget *client);
-    void createMenus();
-    void createFileEditMenus();
-    void createConvertMenu();
-    void createOptionsHelpMenus();
-    void setAccessibility();
-
+    void connectControls();
+    void connectMenus();
     void LayoutMain();
-    void applyLayout(const MainLayout &g);
     void colourCommands();
 
-    void groupCommand(std::int16_t group, std::int16_t family, std::int16_t index);
-    void refreshUserMenu();
-    void checkGroupItem(std::int16_t group);
-    void checkFigureItem(std::int16_t figure);
-    void checkFormatItem(std::int16_t format);
-    void popUpWarpMenu();
-
+    void groupCommand(std::optional<std::int16_t> group, std::int16_t family, std::int16_t index);
+    void customGroupsChanged();
     void RecordHistory();
-    void calculatorFailed();
     bool controlKeyPress(QObject *watched, QKeyEvent *key);
     bool isMenuShortcut(const QKeyEvent *key) const;
     void putOutOfView();
@@ -242,37 +146,25 @@ private:
     void ParkMainWindow();
     void UnparkMainWindow();
     void reportSaveFailure(const QString &fileName);
-    DialogContext dialogContext();
 
+    state::ProgramState &m_state;
     platform::Platform m_platform;
-    std::filesystem::path m_dataDir;
-    std::filesystem::path m_programDir;
-    QString m_helpFile;
-    store::Settings m_settings;
-    core::UserTables m_user;
-    core::Catalogue m_cat;
     OnTop m_onTop;
+    WindowContext m_context;
     std::unique_ptr<Dialogs> m_dialogs;
     std::function<void()> m_showAbout;
+    CalculatorHandOff m_calculator;
+    Lifecycle m_life;
 
-    Controls m_c;
-    Labels m_labels;
+    MainControls m_ui;
     Menus m_menus;
     MainLayout m_layout;
 
-    std::optional<int> m_pendingReason;
     bool m_placed = false;
     std::optional<QPoint> m_pulledTo; // where an unreachable stored corner was pulled to
     QTimer m_trayWatch; // while hidden in the icon: is the notification area still there?
-    bool m_loaded = false; // the start-up has shown the window
-    bool m_calling = false; // the Calculator command is waiting for its calculator
     bool m_iconified = false; // Minimize iconified the window for want of a notification area
-    bool m_unloaded = false;
-    bool m_closed = false;
-    bool m_filling = false;
+    bool m_filling = false; // the lists are being refilled: their selection signals mean nothing
 };
-
-// The list index of the selected entry, -1 when none is selected.
-std::int16_t ListIndex(const QListWidget *list);
 
 } // namespace ui

@@ -5,7 +5,7 @@
 #include "CommandLabel.h"
 #include "History.h"
 #include "frmConvert.h"
-#include "ui/dialogs/DialogTools.h"
+#include "ui/common/Lists.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -23,7 +23,6 @@ namespace {
 
 const QString kCalculatorMessage = QStringLiteral("The executable file cannot be found.");
 const QString kCalculatorTitle = QStringLiteral(" Error");
-const QString kCalculatorItem = QStringLiteral("txtInput");
 
 // The character code a key types, as the letter commands compare it. Keys held with Ctrl, Alt or
 // Meta are the menus' and the desktop's, never a letter command.
@@ -55,19 +54,19 @@ void frmConvert::lblCopy_Click()
 void frmConvert::mnuEditCopy_Click()
 {
     m_platform.clipboard.clear();
-    m_platform.clipboard.setText(m_c.txtResult->text());
+    m_platform.clipboard.setText(m_ui.c.txtResult->text());
 }
 
 void frmConvert::lblPaste_Click()
 {
     // Emptying first makes the pasted text convert even when it equals what the box holds.
-    m_c.txtInput->setText(QString());
-    m_c.txtInput->setText(m_platform.clipboard.text());
+    m_ui.c.txtInput->setText(QString());
+    m_ui.c.txtInput->setText(m_platform.clipboard.text());
 }
 
 void frmConvert::mnuEditPaste_Click()
 {
-    m_c.txtInput->setText(m_platform.clipboard.text());
+    m_ui.c.txtInput->setText(m_platform.clipboard.text());
 }
 
 // The statement is kept whole in the item's data; its caption doubles "&" so none becomes an access key.
@@ -81,11 +80,11 @@ void frmConvert::RecordHistory()
         items[j]->setText(items[j - 1]->text());
         items[j]->setData(items[j - 1]->data());
     }
-    const QString statement = HistoryStatement(m_settings.pnSelUnitGrp,
-        m_c.txtInput->text(),
-        SelectedText(m_c.lstConvFrom),
-        m_c.txtResult->text(),
-        SelectedText(m_c.lstConvInto));
+    const QString statement = HistoryStatement(m_state.settings().pnSelUnitGrp,
+        m_ui.c.txtInput->text(),
+        SelectedText(m_ui.c.lstConvFrom),
+        m_ui.c.txtResult->text(),
+        SelectedText(m_ui.c.lstConvInto));
     items[0]->setData(statement);
     items[0]->setText(QString(statement).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
@@ -100,36 +99,13 @@ void frmConvert::mnuHistoryArray_Click(int Index)
 
 // The calculator
 
-QString frmConvert::calculatorProgram() const
-{
-    return QString::fromStdString((m_programDir / kCalculatorFile.toStdString()).string());
-}
-
-// A new calculator on every use; the value goes to that one, never to an older one still open.
 void frmConvert::lblCal_Click()
 {
-    // Waiting lets events run, which could bring the command back before it has finished.
-    if (m_calling)
+    if (m_calculator.busy())
         return;
-    m_calling = true;
-    m_c.txtDest->setText(m_c.txtResult->text());
-    const std::optional<std::int64_t> pid = m_platform.process.startDetached(calculatorProgram());
-    bool sent = false;
-    if (pid) {
-        m_platform.process.processEvents();
-        if (m_platform.calculator.open(*pid, kCalculatorAnswer)) {
-            sent = m_platform.calculator.poke(kCalculatorItem, m_c.txtDest->text());
-            m_platform.calculator.close();
-        }
-    }
-    m_calling = false;
-    if (!sent)
-        calculatorFailed();
-}
-
-void frmConvert::calculatorFailed()
-{
-    m_platform.messages.show(this, kCalculatorMessage, kCalculatorTitle, platform::MsgIcon::Critical);
+    m_ui.c.txtDest->setText(m_ui.c.txtResult->text());
+    if (!m_calculator.send(m_state.calculatorProgram(), m_ui.c.txtDest->text()))
+        m_platform.messages.show(this, kCalculatorMessage, kCalculatorTitle, platform::MsgIcon::Critical);
 }
 
 // Keyboard
@@ -138,7 +114,7 @@ void frmConvert::KeyCommand(std::int16_t KeyAscii)
 {
     // Letters typed into the two text boxes are text.
     const QWidget *active = focusWidget();
-    if (active == m_c.txtInput || active == m_c.txtResult)
+    if (active == m_ui.c.txtInput || active == m_ui.c.txtResult)
         return;
     switch (KeyAscii) {
     case 'P':
@@ -174,17 +150,17 @@ bool frmConvert::isMenuShortcut(const QKeyEvent *key) const
 // A key pressed in a list or the input box, before the control sees it; true when it is used up.
 bool frmConvert::controlKeyPress(QObject *watched, QKeyEvent *key)
 {
-    if (watched == m_c.lstConvFrom || watched == m_c.lstConvInto) {
+    if (watched == m_ui.c.lstConvFrom || watched == m_ui.c.lstConvInto) {
         // The list still gets the letter afterwards and moves to the next entry it begins.
         if (const auto ascii = KeyAscii(*key))
             KeyCommand(*ascii);
-        if (watched == m_c.lstConvFrom && isEnter(*key)) {
+        if (watched == m_ui.c.lstConvFrom && isEnter(*key)) {
             cmdConvert_Click();
             return true;
         }
         return false;
     }
-    if (watched == m_c.txtInput && isEnter(*key)) {
+    if (watched == m_ui.c.txtInput && isEnter(*key)) {
         cmdConvert_Click();
         return true;
     }
@@ -195,7 +171,7 @@ bool frmConvert::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonRelease:
-        if (watched == m_c.lstConvInto->viewport())
+        if (watched == m_ui.c.lstConvInto->viewport())
             lstConvInto_MouseUp();
         break;
     case QEvent::ShortcutOverride:
@@ -212,7 +188,7 @@ bool frmConvert::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::KeyRelease:
         // One release per key, however long it was held.
-        if ((watched == m_c.lstConvFrom || watched == m_c.lstConvInto)
+        if ((watched == m_ui.c.lstConvFrom || watched == m_ui.c.lstConvInto)
             && !static_cast<QKeyEvent *>(event)->isAutoRepeat() && readyToConvert())
             cmdConvert_Click();
         break;
@@ -228,7 +204,7 @@ void frmConvert::keyPressEvent(QKeyEvent *event)
 {
     QWidget *focus = focusWidget();
     const bool handled =
-        focus == m_c.lstConvFrom || focus == m_c.lstConvInto || qobject_cast<CommandLabel *>(focus);
+        focus == m_ui.c.lstConvFrom || focus == m_ui.c.lstConvInto || qobject_cast<CommandLabel *>(focus);
     if (!handled)
         if (const auto ascii = KeyAscii(*event))
             KeyCommand(*ascii);
@@ -241,7 +217,7 @@ void frmConvert::lblShrink_Click()
 {
     m_onTop.hideReferenceWindows();
     storeMainPosition();
-    pnShownUnitGrp = m_settings.pnSelUnitGrp;
+    pnShownUnitGrp = m_state.settings().pnSelUnitGrp;
     putOutOfView();
 }
 
@@ -268,7 +244,7 @@ void frmConvert::putOutOfView()
 // restarted, another desktop session), the window comes back, or nothing would lead to it.
 void frmConvert::watchTray()
 {
-    if (isVisible() || m_unloaded) {
+    if (isVisible() || m_life.ending()) {
         m_trayWatch.stop();
         return;
     }
@@ -286,7 +262,7 @@ void frmConvert::changeEvent(QEvent *event)
         m_iconified = false;
         // After the state change is through: handing on-top over may re-create the window.
         QTimer::singleShot(0, this, [this] {
-            if (!m_unloaded)
+            if (!m_life.ending())
                 m_onTop.showFromTray();
         });
     }
@@ -295,7 +271,7 @@ void frmConvert::changeEvent(QEvent *event)
 
 void frmConvert::picIcon_MouseMove(platform::TrayIcon::Event event)
 {
-    if (!m_loaded || m_unloaded)
+    if (!m_life.running())
         return;
     switch (event) {
     case platform::TrayIcon::Event::LeftPress:
@@ -319,7 +295,7 @@ void frmConvert::popUpTrayMenu()
     m_menus.conv_3->setVisible(false);
     m_menus.exit->setVisible(false);
     // Exit was chosen: the program is ending.
-    if (m_unloaded)
+    if (m_life.ending())
         return;
     if (isMinimized())
         showNormal();
@@ -329,7 +305,7 @@ void frmConvert::popUpTrayMenu()
 
 void frmConvert::showFromAnotherStart()
 {
-    if (!m_loaded || m_unloaded)
+    if (!m_life.running())
         return;
     if (isMinimized())
         showNormal();

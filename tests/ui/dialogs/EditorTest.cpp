@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Orlo developers
 // The custom quantity editor: coefficient boxes, the working copy, OK and the ways out without it.
 #include "support/DialogHarness.h"
-#include "ui/dialogs/DialogTools.h"
+#include "ui/common/Colours.h"
 #include "ui/dialogs/frmUser.h"
 
 #include <QAbstractItemView>
@@ -78,7 +78,7 @@ private slots:
             QCOMPARE(ui::Base(e.w.txtUserCoef[slot]), rejected == u"yes" ? kYellow : colour);
             QCOMPARE(QString::fromStdString(e.w.m_work.UserCoefText[0][u]), coef);
             QCOMPARE(QString::fromStdString(e.w.m_work.UserOffsetText[0][u]), offset);
-            QCOMPARE(e.h.user.UserCoefText[0][u], std::string()); // the tables wait for OK
+            QCOMPARE(e.h.tables().UserCoefText[0][u], std::string()); // the tables wait for OK
             QCOMPARE(QString::number(e.h.fake.messages.shown.size()), notices);
             for (const auto &shown : e.h.fake.messages.shown)
                 QCOMPARE(shown.text + shown.title,
@@ -115,8 +115,8 @@ private slots:
 
         QVERIFY(!w.isVisible());
         QCOMPARE(e.h.groupsChanged, 1);
-        QCOMPARE(e.h.user.UserCoef[2][1], 0.0166667);
-        const core::Catalogue &cat = e.h.catalogue;
+        QCOMPARE(e.h.tables().UserCoef[2][1], 0.0166667);
+        const core::Catalogue &cat = e.h.catalogue();
         QCOMPARE(cat.GroupName[core::pnUserGrpFirst + 2], std::string("Flow"));
         QCOMPARE(cat.AffineOffset[3][1], 0.5);
         QCOMPARE(cat.AffineScale[3][5], 1e-30); // a named unit without coefficient
@@ -127,14 +127,13 @@ private slots:
         QCOMPARE(back.UserOffsetText[2][1], std::string("0.5"));
 
         // A save that fails is reported; the editor still closes and the run keeps the edits.
-        Harness bad;
-        bad.ctx.dataDir /= "no/dir";
+        Harness bad("no/dir");
         ui::frmUser w2(bad.ctx);
         w2.Form_Load();
         QTest::keyClicks(w2.cboUserGroups->lineEdit(), QStringLiteral("Kept"));
         QTest::mouseClick(w2.cmdSave, Qt::LeftButton);
         QCOMPARE(bad.saveFailures, QStringList { QStringLiteral("ORL_USER.DAT") });
-        QCOMPARE(bad.catalogue.GroupName[core::pnUserGrpFirst], std::string("Kept"));
+        QCOMPARE(bad.catalogue().GroupName[core::pnUserGrpFirst], std::string("Kept"));
     }
 
     void leavingWithoutOkStoresNothing()
@@ -144,11 +143,9 @@ private slots:
                 h.user.UserGrpName[0] = "Alpha";
                 // Not = "a": g++ 12 at -O3 warns falsely about it (-Wrestrict, GCC bug 105651).
                 h.user.UserUnitName[0][0].assign(1, 'a');
-                core::BuildCustomGroups(h.catalogue, h.user);
-                store::DatSave(h.path(), h.user);
             });
-            const core::UserTables tables = e.h.user;
-            const core::Catalogue cat = e.h.catalogue;
+            const core::UserTables tables = e.h.tables();
+            const core::Catalogue cat = e.h.catalogue();
             const QByteArray file = e.h.datBytes();
             Type(e.w.cboUserGroups->lineEdit(), QStringLiteral("Omega"), true);
             Type(e.w.txtUserUnit[0], QStringLiteral("b"), true);
@@ -164,11 +161,11 @@ private slots:
             QCOMPARE(e.h.onTop.pnFrmUserOpen, ui::kFalse);
             QCOMPARE(e.h.groupsChanged, 0);
             QVERIFY(
-                e.h.user.UserGrpName == tables.UserGrpName && e.h.user.UserUnitName == tables.UserUnitName);
-            QVERIFY(e.h.user.UserCoefText == tables.UserCoefText
-                && e.h.user.UserOffsetText == tables.UserOffsetText);
-            QVERIFY(e.h.catalogue.GroupName == cat.GroupName && e.h.catalogue.UnitName == cat.UnitName);
-            QVERIFY(e.h.catalogue.AffineScale == cat.AffineScale && e.h.catalogue.UnitCount == cat.UnitCount);
+                e.h.tables().UserGrpName == tables.UserGrpName && e.h.tables().UserUnitName == tables.UserUnitName);
+            QVERIFY(e.h.tables().UserCoefText == tables.UserCoefText
+                && e.h.tables().UserOffsetText == tables.UserOffsetText);
+            QVERIFY(e.h.catalogue().GroupName == cat.GroupName && e.h.catalogue().UnitName == cat.UnitName);
+            QVERIFY(e.h.catalogue().AffineScale == cat.AffineScale && e.h.catalogue().UnitCount == cat.UnitCount);
             QVERIFY(!file.isEmpty() && e.h.datBytes() == file);
             e.w.Form_Load(); // the next opening starts from the tables
             QCOMPARE(e.w.txtUserUnit[0]->text(), QStringLiteral("a"));
@@ -182,19 +179,18 @@ private slots:
         for (std::size_t group : { 0, 3 }) {
             Editor e([](Harness &h) {
                 h.user.UserGrpName.fill("Named");
-                core::BuildCustomGroups(h.catalogue, h.user);
             });
             std::string seenName = "unset", seenGroup = "unset";
             e.h.onGroupsChanged = [&] {
-                seenName = e.h.user.UserGrpName[group];
-                seenGroup = e.h.catalogue.GroupName[core::pnUserGrpFirst + group];
+                seenName = e.h.tables().UserGrpName[group];
+                seenGroup = e.h.catalogue().GroupName[core::pnUserGrpFirst + group];
             };
             Pick(e.w, int(group));
             Type(e.w.cboUserGroups->lineEdit(), QString(), true);
             QTest::mouseClick(e.w.cmdSave, Qt::LeftButton);
             QCOMPARE(e.h.groupsChanged, 1);
             QCOMPARE(seenName + seenGroup, std::string());
-            QCOMPARE(e.h.user.UserGrpName[1], std::string("Named"));
+            QCOMPARE(e.h.tables().UserGrpName[1], std::string("Named"));
         }
     }
 
@@ -213,8 +209,8 @@ private slots:
             Type(edit, QString::fromUtf8("\u03a9"));
             QCOMPARE(ui::Base(edit), kYellow);
             QTest::mouseClick(e.w.cmdSave, Qt::LeftButton); // what the file gets
-            QCOMPARE(e.h.user.UserGrpName[0], std::string(box == 1 ? "caf\xc3\xa9s" : "Alpha"));
-            QCOMPARE(e.h.user.UserUnitName[0][1], std::string(box == 0 ? "caf\xc3\xa9s" : "a"));
+            QCOMPARE(e.h.tables().UserGrpName[0], std::string(box == 1 ? "caf\xc3\xa9s" : "Alpha"));
+            QCOMPARE(e.h.tables().UserUnitName[0][1], std::string(box == 0 ? "caf\xc3\xa9s" : "a"));
         }
     }
 

@@ -4,7 +4,7 @@
 // equivalents' pop-up and centring; always-on-top passing between them, the main window and the
 // modal windows.
 #include "support/DialogHarness.h"
-#include "ui/dialogs/DialogTools.h"
+#include "ui/common/Lists.h"
 #include "ui/dialogs/frmConstants.h"
 #include "ui/dialogs/frmEquiv.h"
 #include "ui/dialogs/frmInfo.h"

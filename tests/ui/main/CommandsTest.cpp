@@ -61,7 +61,7 @@ private slots:
         h->l().copy->click(); // no unit, nothing typed: each side is its empty value and one blank
         QCOMPARE(std::pair(h->fake.clipboard.sets, h->fake.clipboard.text()), std::pair(1, QString()));
         clickRow(h->c().lstConvFrom, QStringLiteral("m: meter"));
-        clickRow(h->c().lstConvInto, static_cast<int>(ui::ListIndex(h->c().lstConvFrom)));
+        clickRow(h->c().lstConvInto, static_cast<int>(ui::SelectedRow(h->c().lstConvFrom)));
         QTest::keyClicks(h->c().txtInput, QStringLiteral("4"));
         h->l().copy->click(); // the blanked Into entry of the From unit itself gives no unit name
         QCOMPARE(visibleHistory(h->m()),
@@ -92,7 +92,7 @@ private slots:
     {
         QFETCH(QStringList, f);
         h->startMileIntoMetre(QStringLiteral("2"));
-        h->w->settings().pnFigure = 4;
+        h->state->settings().pnFigure = 4;
         h->fake.clipboard.setText(f[2]);
         f[1] == QStringLiteral("menu") ? h->m().editPaste->trigger() : h->l().paste->click();
         QCOMPARE(h->c().txtInput->text(), f[3]);
@@ -111,8 +111,8 @@ private slots:
         h->fake.calculator.pokeResult = f[4] == QStringLiteral("1");
         h->l().cal->click();
         QCOMPARE(h->fake.journal.join(QLatin1Char(' ')), f[5]);
-        QCOMPARE(h->fake.process.started, QStringList { h->w->calculatorProgram() });
-        QVERIFY(h->w->calculatorProgram().endsWith(QStringLiteral("/VELDRA.EXE")));
+        QCOMPARE(h->fake.process.started, QStringList { h->state->calculatorProgram() });
+        QVERIFY(h->state->calculatorProgram().endsWith(QStringLiteral("/VELDRA.EXE")));
         QVERIFY(!h->fake.calculator.isOpen());
         // Long enough for a calculator to start, short enough not to freeze the window.
         for (const auto &open : h->fake.calculator.opens)
@@ -135,7 +135,7 @@ private slots:
         const QString result = h->c().txtResult->text();
         h->fake.clipboard.setText(QStringLiteral("7"));
         h->fake.clipboard.sets = 0;
-        w.settings().pnFigure = 4;
+        h->state->settings().pnFigure = 4;
         QSignalSpy endings(&w, &ui::frmConvert::ended);
         QWidget *target = f[1] == QStringLiteral("window") ? &w : w.findChild<QWidget *>(f[1]);
         QVERIFY(target);
@@ -214,7 +214,7 @@ private slots:
         for (QAction *a : { h->m().convConst, h->m().equiv, h->m().convArray[4] })
             a->trigger();
         QWidget *constants = w.dialogs()->constants(), *equiv = w.dialogs()->equiv();
-        w.pnShownUnitGrp = -1; // as after the custom quantity editor saved
+        h->state->replaceCustomTables(h->state->userTables()); // as the custom quantity editor saves
         w.move(100, 50);
         h->fake.tray.available = tray;
         h->c().lstConvFrom->setFocus();

@@ -75,7 +75,7 @@ private slots:
         h.services.emplace(platform::Platform {
             f.messages, f.clipboard, f.help, f.tray, f.order, m_starter, m_link, f.instance, f.screen });
         h.startMileIntoMetre(QStringLiteral("2"));
-        h.w->setProgramDir(std::filesystem::path(VELDRA_DIR) / "");
+        h.state->setProgramDir(std::filesystem::path(VELDRA_DIR) / "");
         QStringList calculators; // their bus connections, oldest first
         for (const int miles : { 2, 3 }) {
             h.c().txtInput->setText(QString::number(miles));

@@ -45,7 +45,7 @@ private slots:
 
         QVERIFY(w.isVisible() && !visibleDuringMessages);
         QCOMPARE(w.pos(), QPoint(56, 90)); // 840 and 1350 twips
-        QCOMPARE(w.windowHandle()->title(), ui::kTitle + QStringLiteral(" - ") + f[3]);
+        QCOMPARE(w.windowHandle()->title(), ui::texts::kTitle + QStringLiteral(" - ") + f[3]);
         QCOMPARE(checkedItems(h->m()), f[4]);
         QCOMPARE(h->c().lstConvFrom->count(), f[5].toInt());
         QCOMPARE(h->c().lstConvInto->count(), f[6].toInt());
@@ -108,11 +108,11 @@ private slots:
     {
         h->startMileIntoMetre(QStringLiteral("3"));
         const QStringList into = entries(h->c().lstConvInto);
-        const auto selected = std::pair(ui::ListIndex(h->c().lstConvFrom), ui::ListIndex(h->c().lstConvInto));
+        const auto selected = std::pair(ui::SelectedRow(h->c().lstConvFrom), ui::SelectedRow(h->c().lstConvInto));
         h->m().convArray[0]->trigger();
         QCOMPARE(h->c().txtResult->text(), QStringLiteral("4828.03"));
         QCOMPARE(entries(h->c().lstConvInto), into);
-        QCOMPARE(std::pair(ui::ListIndex(h->c().lstConvFrom), ui::ListIndex(h->c().lstConvInto)), selected);
+        QCOMPARE(std::pair(ui::SelectedRow(h->c().lstConvFrom), ui::SelectedRow(h->c().lstConvInto)), selected);
         h->m().convOtherArray[2]->trigger();
         QCOMPARE(h->w->settings().pnSelUnitGrp, std::int16_t(17));
         QVERIFY(h->c().txtInput->text().isEmpty() && h->c().txtResult->text().isEmpty());

@@ -1,39 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
 
-#include "DialogTools.h"
+#include "ui/common/Windows.h"
 
 #include "platform/qt/X11WindowState.h"
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QListWidget>
-#include <QPalette>
+#include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
-#include <QSignalBlocker>
-#include <QStyle>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace ui {
-
-namespace {
-
-double PerPixel(std::int16_t tpp)
-{
-    return tpp > 0 ? tpp : 15;
-}
-
-} // namespace
 
 QFont DialogFont()
 {
@@ -45,18 +29,6 @@ QFont DialogFont()
     return font;
 }
 
-int ToPixels(double twips, std::int16_t tpp)
-{
-    return static_cast<int>(std::nearbyint(twips / PerPixel(tpp)));
-}
-
-std::int16_t ToTwips(int pixels, std::int16_t tpp)
-{
-    const double twips = std::nearbyint(static_cast<double>(pixels) * PerPixel(tpp));
-    constexpr double lo = std::numeric_limits<std::int16_t>::min();
-    constexpr double hi = std::numeric_limits<std::int16_t>::max();
-    return static_cast<std::int16_t>(std::clamp(twips, lo, hi));
-}
 
 void MoveFrameTo(QWidget *window, const QPoint &corner)
 {
@@ -175,148 +147,13 @@ void CentreOnShow::shown(QWidget *window)
     retry->start();
 }
 
-namespace {
 
-double Linear(double channel)
+std::int16_t FrameHeight(const QWidget *window)
 {
-    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-}
-
-double Luminance(const QColor &c)
-{
-    return 0.2126 * Linear(c.redF()) + 0.7152 * Linear(c.greenF()) + 0.0722 * Linear(c.blueF());
-}
-
-} // namespace
-
-double ContrastRatio(const QColor &a, const QColor &b)
-{
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-QColor ContrastingText(const QColor &background)
-{
-    const QColor black(Qt::black);
-    const QColor white(Qt::white);
-    return ContrastRatio(background, black) >= ContrastRatio(background, white) ? black : white;
-}
-
-void SetBaseWithText(QWidget *w, const QColor &background)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Base, background);
-    pal.setColor(QPalette::Text, ContrastingText(background));
-    w->setPalette(pal);
-}
-
-void SetPaletteBase(QWidget *w)
-{
-    const QPalette app = QApplication::palette(w);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Base, app.color(QPalette::Base));
-    pal.setColor(QPalette::Text, app.color(QPalette::Text));
-    w->setPalette(pal);
-}
-
-void SetBase(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, c);
-    w->setPalette(p);
-}
-
-QColor Base(const QWidget *w)
-{
-    return w->palette().color(QPalette::Base);
-}
-
-void ColourAsButtons(QListWidget *list)
-{
-    QPalette p = list->palette();
-    for (auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled }) {
-        p.setColor(group, QPalette::Base, p.color(group, QPalette::Button));
-        p.setColor(group, QPalette::Text, p.color(group, QPalette::ButtonText));
-    }
-    list->setPalette(p);
-}
-
-QLabel *ColumnCaption(QWidget *parent, const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    return label;
-}
-
-QListWidget *ColumnList(QWidget *parent)
-{
-    auto *list = new QListWidget(parent);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setTextElideMode(Qt::ElideNone);
-    ColourAsButtons(list);
-    return list;
-}
-
-int SelectedRow(const QListWidget *list)
-{
-    const QList<QListWidgetItem *> items = list->selectedItems();
-    return items.isEmpty() ? -1 : list->row(items.first());
-}
-
-QString SelectedText(const QListWidget *list)
-{
-    const QList<QListWidgetItem *> items = list->selectedItems();
-    return items.isEmpty() ? QString() : items.first()->text();
-}
-
-int NeededListWidth(const QListWidget *list, const QStringList &texts)
-{
-    const QFontMetrics fm(list->font());
-    int widest = 0;
-    for (const QString &text : texts)
-        widest = std::max(widest, fm.horizontalAdvance(text));
-    // The item delegate keeps a focus-frame margin plus one pixel on either side of the text.
-    const int padding = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
-    return widest + padding + 2 * list->frameWidth() + 2;
-}
-
-int RowHeight(QListWidget *list)
-{
-    const int lineH = QFontMetrics(list->font()).height();
-    if (list->count() > 0)
-        return std::max(lineH, list->sizeHintForRow(0));
-    // Measured on an empty item, the way an empty list's first line would be.
-    list->addItem(QString());
-    const int rowH = list->sizeHintForRow(0);
-    delete list->takeItem(0);
-    return std::max(lineH, rowH);
-}
-
-SyncedColumns::SyncedColumns(QList<QListWidget *> columns)
-    : m_columns(std::move(columns))
-{
-    // Selection, not the current row: a list that merely gains focus gets a current row but no
-    // selection, and must not drag the other columns along.
-    for (QListWidget *column : m_columns)
-        QObject::connect(
-            column, &QListWidget::itemSelectionChanged, column, [this, column] { follow(column); });
-}
-
-void SyncedColumns::follow(QListWidget *leader)
-{
-    const int row = SelectedRow(leader);
-    for (QListWidget *other : m_columns) {
-        if (other == leader)
-            continue;
-        const QSignalBlocker hold(other);
-        if (row < 0)
-            other->clearSelection();
-        else
-            other->setCurrentRow(row);
-        ++m_follows;
-    }
+    const auto *main = qobject_cast<const QMainWindow *>(window);
+    if (main && main->menuWidget())
+        return static_cast<std::int16_t>(main->menuWidget()->sizeHint().height());
+    return 0;
 }
 
 } // namespace ui

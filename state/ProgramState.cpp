@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
+
+#include "state/ProgramState.h"
+
+namespace state {
+
+namespace {
+
+constexpr const char *kCalculatorFile = "VELDRA.EXE";
+
+} // namespace
+
+ProgramState::ProgramState(std::filesystem::path dataDir, std::filesystem::path programDir, QString helpFile)
+    : m_dataDir(std::move(dataDir))
+    , m_programDir(std::move(programDir))
+    , m_helpFile(std::move(helpFile))
+    , m_cat(core::BuildCatalogue(m_tppx, m_tppy, m_user))
+{ }
+
+void ProgramState::setTwipsPerPixel(std::int16_t x, std::int16_t y)
+{
+    m_tppx = x;
+    m_tppy = y;
+    m_cat = core::BuildCatalogue(m_tppx, m_tppy, m_user);
+}
+
+LoadReport ProgramState::load()
+{
+    LoadReport report;
+    report.defaultsLoaded = store::CfgRead(m_dataDir, m_settings) == store::CfgReadResult::Defaults;
+    if (m_settings.pnSelUnitGrp < 0 || m_settings.pnSelUnitGrp >= core::kGroupSlots)
+        m_settings.pnSelUnitGrp = 0;
+    report.customFileFailed = store::DatRead(m_dataDir, m_user) == store::DatReadResult::OpenFailed;
+    m_cat = core::BuildCatalogue(m_tppx, m_tppy, m_user);
+    return report;
+}
+
+void ProgramState::settleFormat()
+{
+    if (m_settings.pnFormFlag != 0 && m_settings.pnFormFlag != 1)
+        m_settings.pnFormFlag = 0;
+}
+
+SaveResult ProgramState::failed(std::string_view fileName)
+{
+    SaveResult r { false, QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())) };
+    emit saveFailed(r.fileName);
+    return r;
+}
+
+SaveResult ProgramState::saveSettings()
+{
+    if (store::CfgSave(m_dataDir, m_settings) == store::SaveResult::Failed)
+        return failed(store::kCfgFileName);
+    return {};
+}
+
+SaveResult ProgramState::replaceCustomTables(const core::UserTables &tables)
+{
+    m_user = tables;
+    core::BuildCustomGroups(m_cat, m_user);
+    emit customGroupsChanged();
+    if (store::DatSave(m_dataDir, m_user) == store::SaveResult::Failed)
+        return failed(store::kDatFileName);
+    return {};
+}
+
+std::optional<std::string> ProgramState::convert(std::int16_t from,
+    std::int16_t into,
+    const std::string &text,
+    std::int16_t warpIndex,
+    const std::function<void()> &commaNotice) const
+{
+    core::ConvertInput in;
+    in.group = m_settings.pnSelUnitGrp;
+    in.from = from;
+    in.into = into;
+    in.text = text;
+    in.pnFigure = m_settings.pnFigure;
+    in.pnFormFlag = m_settings.pnFormFlag;
+    in.WarpIndex = warpIndex;
+    return core::Convert(m_cat, in, commaNotice);
+}
+
+QString ProgramState::calculatorProgram() const
+{
+    return QString::fromStdString((m_programDir / kCalculatorFile).string());
+}
+
+} // namespace state

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
+// The converter window's controls and how the computed geometry places them.
+#pragma once
+
+#include "MainLayout.h"
+
+#include <cstdint>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMainWindow;
+class QObject;
+class QPushButton;
+
+namespace ui {
+
+class CommandLabel;
+
+struct Controls
+{
+    QLineEdit *txtInput = nullptr;
+    QLineEdit *txtResult = nullptr;
+    QListWidget *lstConvFrom = nullptr;
+    QListWidget *lstConvInto = nullptr;
+    QGroupBox *fraConvFrom = nullptr;
+    QGroupBox *fraConvInto = nullptr;
+    QPushButton *cmdConvert = nullptr;
+    QLabel *imgHand = nullptr;
+    QLineEdit *txtDest = nullptr;
+};
+
+struct Labels
+{
+    CommandLabel *paste = nullptr;
+    CommandLabel *shrink = nullptr;
+    CommandLabel *cal = nullptr;
+    CommandLabel *copy = nullptr;
+};
+
+struct MainControls
+{
+    Controls c;
+    Labels labels;
+};
+
+// The client area of `window` with every control, none connected yet; the lists and text boxes
+// send their keys to `keyFilter` first.
+MainControls BuildControls(QMainWindow *window, QObject *keyFilter);
+
+// Places the controls as `g` computed and fixes the window's size.
+void ApplyMainLayout(
+    QMainWindow *window, const MainControls &all, const MainLayout &g, std::int16_t Tppx, std::int16_t Tppy);
+
+} // namespace ui
