@@ -72,7 +72,7 @@ void setAccessibility(const Controls &c, const Labels &l)
 
 } // namespace
 
-MainControls BuildControls(QMainWindow *window, QObject *keyFilter)
+MainControls BuildControls(QMainWindow *window)
 {
     MainControls all;
     Controls &c = all.c;
@@ -97,11 +97,7 @@ MainControls BuildControls(QMainWindow *window, QObject *keyFilter)
         // Long unit names are elided rather than scrolled, which keeps every row of the list in view;
         // the whole name shows as a tooltip.
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->installEventFilter(keyFilter);
     }
-    c.lstConvInto->viewport()->installEventFilter(keyFilter);
-    c.txtInput->installEventFilter(keyFilter);
-    c.txtResult->installEventFilter(keyFilter);
 
     c.imgHand = new QLabel(client);
     // Drawn from its SVG for this screen's scale, so it stays sharp at 2x.

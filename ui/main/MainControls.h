@@ -12,7 +12,6 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMainWindow;
-class QObject;
 class QPushButton;
 
 namespace ui {
@@ -46,9 +45,8 @@ struct MainControls
     Labels labels;
 };
 
-// The client area of `window` with every control, none connected yet; the lists and text boxes
-// send their keys to `keyFilter` first.
-MainControls BuildControls(QMainWindow *window, QObject *keyFilter);
+// The client area of `window` with every control, none connected yet.
+MainControls BuildControls(QMainWindow *window);
 
 // Places the controls as `g` computed and fixes the window's size.
 void ApplyMainLayout(

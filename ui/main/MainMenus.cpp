@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -299,6 +301,21 @@ void RefreshUserMenu(const Menus &m, const core::UserTables &user)
         }
     }
     m.user->menuAction()->setEnabled(named > 0);
+}
+
+std::int16_t PushHistory(const Menus &m, std::int16_t count, const QString &statement)
+{
+    const QList<QAction *> &items = m.historyArray;
+    m.history->menuAction()->setEnabled(true);
+    count = static_cast<std::int16_t>(std::min<int>(count + 1, static_cast<int>(items.size())));
+    items[count - 1]->setVisible(true);
+    for (int j = count - 1; j > 0; --j) {
+        items[j]->setText(items[j - 1]->text());
+        items[j]->setData(items[j - 1]->data());
+    }
+    items[0]->setData(statement);
+    items[0]->setText(QString(statement).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    return count;
 }
 
 } // namespace ui

@@ -15,6 +15,7 @@ class QAction;
 class QMainWindow;
 class QMenu;
 class QObject;
+class QString;
 
 namespace ui {
 
@@ -81,5 +82,10 @@ void CheckFormatItem(const Menus &m, std::int16_t format);
 // The Custom Quantities menu: one item per named group (the first always there), enabled while any
 // group has a name.
 void RefreshUserMenu(const Menus &m, const core::UserTables &user);
+
+// Puts `statement` first in the History submenu of `count` entries, the others one down (the last
+// of eight drops off); the new count. The statement is kept whole in the item's data; its caption
+// doubles "&" so none becomes an access key.
+std::int16_t PushHistory(const Menus &m, std::int16_t count, const QString &statement);
 
 } // namespace ui

@@ -58,7 +58,13 @@ frmConvert::frmConvert(state::ProgramState &state, const platform::Platform &pla
         if (m_dialogs)
             m_dialogs->showAbout();
     };
-    m_ui = BuildControls(this, this);
+    m_ui = BuildControls(this);
+    m_keys = new KeyRouter(this,
+        { [this](std::int16_t key) { KeyCommand(key); },
+            [this] { cmdConvert_Click(); },
+            [this] { return readyToConvert(); },
+            [this] { lstConvInto_MouseUp(); } });
+    m_keys->watch(m_ui.c);
     m_menus = BuildMenus(this);
     connectControls();
     connectMenus();

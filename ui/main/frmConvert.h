@@ -6,6 +6,7 @@
 #pragma once
 
 #include "CalculatorHandOff.h"
+#include "KeyRouter.h"
 #include "Lifecycle.h"
 #include "MainControls.h"
 #include "MainLayout.h"
@@ -120,7 +121,6 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
 
@@ -133,8 +133,6 @@ private:
     void groupCommand(std::optional<std::int16_t> group, std::int16_t family, std::int16_t index);
     void customGroupsChanged();
     void RecordHistory();
-    bool controlKeyPress(QObject *watched, QKeyEvent *key);
-    bool isMenuShortcut(const QKeyEvent *key) const;
     void putOutOfView();
     void watchTray();
     void popUpTrayMenu();
@@ -155,6 +153,7 @@ private:
     std::function<void()> m_showAbout;
     CalculatorHandOff m_calculator;
     Lifecycle m_life;
+    KeyRouter *m_keys = nullptr;
 
     MainControls m_ui;
     Menus m_menus;

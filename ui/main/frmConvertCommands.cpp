@@ -24,23 +24,6 @@ namespace {
 const QString kCalculatorMessage = QStringLiteral("The executable file cannot be found.");
 const QString kCalculatorTitle = QStringLiteral(" Error");
 
-// The character code a key types, as the letter commands compare it. Keys held with Ctrl, Alt or
-// Meta are the menus' and the desktop's, never a letter command.
-std::optional<std::int16_t> KeyAscii(const QKeyEvent &key)
-{
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return std::nullopt;
-    const QString text = key.text();
-    if (text.size() != 1)
-        return std::nullopt;
-    return static_cast<std::int16_t>(text.at(0).unicode());
-}
-
-bool isEnter(const QKeyEvent &key)
-{
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
-
 } // namespace
 
 // Clipboard and history
@@ -69,24 +52,15 @@ void frmConvert::mnuEditPaste_Click()
     m_ui.c.txtInput->setText(m_platform.clipboard.text());
 }
 
-// The statement is kept whole in the item's data; its caption doubles "&" so none becomes an access key.
 void frmConvert::RecordHistory()
 {
-    QList<QAction *> &items = m_menus.historyArray;
-    m_menus.history->menuAction()->setEnabled(true);
-    nHistCount = static_cast<std::int16_t>(std::min<int>(nHistCount + 1, static_cast<int>(items.size())));
-    items[nHistCount - 1]->setVisible(true);
-    for (int j = nHistCount - 1; j > 0; --j) {
-        items[j]->setText(items[j - 1]->text());
-        items[j]->setData(items[j - 1]->data());
-    }
-    const QString statement = HistoryStatement(m_state.settings().pnSelUnitGrp,
-        m_ui.c.txtInput->text(),
-        SelectedText(m_ui.c.lstConvFrom),
-        m_ui.c.txtResult->text(),
-        SelectedText(m_ui.c.lstConvInto));
-    items[0]->setData(statement);
-    items[0]->setText(QString(statement).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    nHistCount = PushHistory(m_menus,
+        nHistCount,
+        HistoryStatement(m_state.settings().pnSelUnitGrp,
+            m_ui.c.txtInput->text(),
+            SelectedText(m_ui.c.lstConvFrom),
+            m_ui.c.txtResult->text(),
+            SelectedText(m_ui.c.lstConvInto)));
 }
 
 void frmConvert::mnuHistoryArray_Click(int Index)
@@ -138,76 +112,9 @@ void frmConvert::KeyCommand(std::int16_t KeyAscii)
     }
 }
 
-bool frmConvert::isMenuShortcut(const QKeyEvent *key) const
-{
-    const QKeySequence pressed(key->keyCombination());
-    for (const QAction *a : findChildren<QAction *>())
-        if (!a->shortcut().isEmpty() && a->shortcut() == pressed && a->isEnabled() && a->isVisible())
-            return true;
-    return false;
-}
-
-// A key pressed in a list or the input box, before the control sees it; true when it is used up.
-bool frmConvert::controlKeyPress(QObject *watched, QKeyEvent *key)
-{
-    if (watched == m_ui.c.lstConvFrom || watched == m_ui.c.lstConvInto) {
-        // The list still gets the letter afterwards and moves to the next entry it begins.
-        if (const auto ascii = KeyAscii(*key))
-            KeyCommand(*ascii);
-        if (watched == m_ui.c.lstConvFrom && isEnter(*key)) {
-            cmdConvert_Click();
-            return true;
-        }
-        return false;
-    }
-    if (watched == m_ui.c.txtInput && isEnter(*key)) {
-        cmdConvert_Click();
-        return true;
-    }
-    return false;
-}
-
-bool frmConvert::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonRelease:
-        if (watched == m_ui.c.lstConvInto->viewport())
-            lstConvInto_MouseUp();
-        break;
-    case QEvent::ShortcutOverride:
-        // Menu shortcuts come before the controls' own keys (Ctrl+C, Ctrl+X, Ctrl+Z ... in a text
-        // box): left unclaimed, the key goes to the menu item and nowhere else.
-        if (isMenuShortcut(static_cast<QKeyEvent *>(event))) {
-            event->ignore();
-            return true;
-        }
-        break;
-    case QEvent::KeyPress:
-        if (controlKeyPress(watched, static_cast<QKeyEvent *>(event)))
-            return true;
-        break;
-    case QEvent::KeyRelease:
-        // One release per key, however long it was held.
-        if ((watched == m_ui.c.lstConvFrom || watched == m_ui.c.lstConvInto)
-            && !static_cast<QKeyEvent *>(event)->isAutoRepeat() && readyToConvert())
-            cmdConvert_Click();
-        break;
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-// Keys reach the window when no control has the focus, and also when a control passed them on; the
-// lists and the command labels have run their letter command by then.
 void frmConvert::keyPressEvent(QKeyEvent *event)
 {
-    QWidget *focus = focusWidget();
-    const bool handled =
-        focus == m_ui.c.lstConvFrom || focus == m_ui.c.lstConvInto || qobject_cast<CommandLabel *>(focus);
-    if (!handled)
-        if (const auto ascii = KeyAscii(*event))
-            KeyCommand(*ascii);
+    m_keys->windowKeyPress(*event);
     QMainWindow::keyPressEvent(event);
 }
 
