@@ -47,6 +47,7 @@ frmConvert::frmConvert(state::ProgramState &state, const platform::Platform &pla
     , m_onTop(m_platform.order, m_state.settings().pnShowTop)
     , m_context { m_platform, m_state, m_onTop }
     , m_calculator(m_platform)
+    , m_place(this, m_state)
 {
     setObjectName(QStringLiteral("frmConvert"));
     m_trayWatch.setInterval(1000);
@@ -134,8 +135,7 @@ void frmConvert::Form_Load()
         return;
     store::Settings &s = m_state.settings();
     pnShownUnitGrp = s.pnSelUnitGrp;
-    MoveFrameTo(this, storedCorner());
-    m_placed = true;
+    m_place.placeAtStoredCorner();
     if (report.customFileFailed)
         m_platform.messages.show(this, texts::kUserFile, texts::kTitle, platform::MsgIcon::Warning);
     if (m_life.ending())
@@ -161,27 +161,8 @@ void frmConvert::Form_Load()
     CheckFigureItem(m_menus, s.pnFigure);
     CheckFormatItem(m_menus, s.pnFormFlag);
     ShowGroup();
-    showFramedAtStoredCorner();
+    m_place.showFramedAtStoredCorner([this] { destroy(); });
     m_life.started();
-}
-
-// The first showing puts the frame's corner at the stored position. A start-up message (its owner
-// must exist) or the About box made the native window before it was ever framed, and such a window
-// would take the position for its inside, one title bar lower at every start. Made anew, unshown,
-// it takes the position as the frame's.
-//
-// A stored corner from which no part of the title bar could be reached (a screen unplugged, a smaller
-// resolution) is pulled onto the screen; the file keeps the stored values unless the window is moved.
-void frmConvert::showFramedAtStoredCorner()
-{
-    const QPoint stored = storedCorner();
-    // The frame is not known before the first showing; a title bar and thin borders are near enough.
-    const QPoint corner = ReachableCorner(stored, size() + QSize(2, 24));
-    m_pulledTo = corner != stored ? std::optional(corner) : std::nullopt;
-    if (testAttribute(Qt::WA_WState_Created) && !isVisible())
-        destroy();
-    MoveFrameTo(this, corner);
-    show();
 }
 
 void frmConvert::customGroupsChanged()
@@ -462,54 +443,20 @@ void frmConvert::Form_QueryUnload(int UnloadMode)
 void frmConvert::CfgSaveOnExit()
 {
     // Before the window took its stored place, its position says nothing.
-    if (m_placed && !isMinimized() && !isMaximized())
-        storeMainPosition();
+    if (m_place.placed() && !isMinimized() && !isMaximized())
+        m_place.storePosition();
     if (m_dialogs)
         m_dialogs->captureConstantsPosition();
     // A failure comes back through the state's saveFailed.
     m_state.saveSettings();
 }
 
-// The frame's corner, as it was placed; where positions cannot be known the stored ones stay.
-void frmConvert::storeMainPosition()
-{
-    if (!PositionsKnown())
-        return;
-    const QPoint corner = FrameRect(this).topLeft();
-    if (m_pulledTo && corner == *m_pulledTo) // pulled onto the screen and left there: keep the file's
-        return;
-    m_state.settings().pnFrmConvLeft = ToTwips(corner.x(), m_state.Tppx());
-    m_state.settings().pnFrmConvTop = ToTwips(corner.y(), m_state.Tppy());
-}
-
-QPoint frmConvert::storedCorner() const
-{
-    return { ToPixels(m_state.settings().pnFrmConvLeft, m_state.Tppx()),
-        ToPixels(m_state.settings().pnFrmConvTop, m_state.Tppy()) };
-}
-
-// Off the screen while the failure message shows. X11 window managers keep a window that asks to
-// go there partly (openbox) or wholly (icewm) on the screen, so there it is taken out of view.
-void frmConvert::ParkMainWindow()
-{
-    MoveFrameTo(this, QPoint(ToPixels(-32000.0, m_state.Tppx()), y()));
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        hide();
-    else
-        show();
-}
-
-void frmConvert::UnparkMainWindow()
-{
-    MoveFrameTo(this, storedCorner());
-    show();
-}
-
+// Off the screen while the failure message shows.
 void frmConvert::reportSaveFailure(const QString &fileName)
 {
-    ParkMainWindow();
+    m_place.park();
     m_platform.messages.show(this, texts::SaveFailed(fileName), texts::kTitle, platform::MsgIcon::Critical);
-    UnparkMainWindow();
+    m_place.unpark();
 }
 
 } // namespace ui

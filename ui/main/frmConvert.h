@@ -11,6 +11,7 @@
 #include "MainControls.h"
 #include "MainLayout.h"
 #include "MainMenus.h"
+#include "MainPlacement.h"
 #include "platform/Platform.h"
 #include "state/ProgramState.h"
 #include "ui/common/OnTop.h"
@@ -136,13 +137,8 @@ private:
     void putOutOfView();
     void watchTray();
     void popUpTrayMenu();
-    void storeMainPosition();
-    QPoint storedCorner() const;
-    void showFramedAtStoredCorner();
 
     void CfgSaveOnExit();
-    void ParkMainWindow();
-    void UnparkMainWindow();
     void reportSaveFailure(const QString &fileName);
 
     state::ProgramState &m_state;
@@ -153,14 +149,13 @@ private:
     std::function<void()> m_showAbout;
     CalculatorHandOff m_calculator;
     Lifecycle m_life;
+    MainPlacement m_place;
     KeyRouter *m_keys = nullptr;
 
     MainControls m_ui;
     Menus m_menus;
     MainLayout m_layout;
 
-    bool m_placed = false;
-    std::optional<QPoint> m_pulledTo; // where an unreachable stored corner was pulled to
     QTimer m_trayWatch; // while hidden in the icon: is the notification area still there?
     bool m_iconified = false; // Minimize iconified the window for want of a notification area
     bool m_filling = false; // the lists are being refilled: their selection signals mean nothing

@@ -123,7 +123,7 @@ void frmConvert::keyPressEvent(QKeyEvent *event)
 void frmConvert::lblShrink_Click()
 {
     m_onTop.hideReferenceWindows();
-    storeMainPosition();
+    m_place.storePosition();
     pnShownUnitGrp = m_state.settings().pnSelUnitGrp;
     putOutOfView();
 }
