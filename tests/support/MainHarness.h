@@ -6,10 +6,10 @@
 
 #include "platform/fake/FakePlatform.h"
 #include "store/Store.h"
-#include "ui/main/CommandLabel.h"
 #include "ui/common/Lists.h"
 #include "ui/common/Texts.h"
 #include "ui/common/Twips.h"
+#include "ui/main/CommandLabel.h"
 #include "ui/main/frmConvert.h"
 
 #include <QAction>
@@ -148,9 +148,9 @@ struct MainHarness
         return *w;
     }
 
-    const ui::frmConvert::Controls &c() const { return w->controls(); }
-    const ui::frmConvert::Menus &m() const { return w->menus(); }
-    const ui::frmConvert::Labels &l() const { return w->labels(); }
+    const ui::Controls &c() const { return w->controls(); }
+    const ui::Menus &m() const { return w->menus(); }
+    const ui::Labels &l() const { return w->labels(); }
     // The message boxes shown, each as "icon: title: text" with "\r" written out, joined by " / ".
     QString messages() const
     {
@@ -170,7 +170,7 @@ struct MainHarness
 
 // Object names of the checked items, joined by blanks; the group items of every family when `items`
 // is empty.
-inline QString checkedItems(const ui::frmConvert::Menus &m, QList<QAction *> items = {})
+inline QString checkedItems(const ui::Menus &m, QList<QAction *> items = {})
 {
     if (items.isEmpty())
         items = m.convArray + m.convOtherArray + m.userArray + m.convCompArray

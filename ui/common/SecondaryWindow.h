@@ -30,8 +30,7 @@ public:
     bool isLoaded() const { return m_loaded; }
 
 protected:
-    enum class Placement
-    {
+    enum class Placement {
         Centred, // in the middle of the screen
         Own, // the window places itself
     };

@@ -36,7 +36,8 @@ std::int16_t ToTwips(int pixels, std::int16_t tpp)
 {
     constexpr double lo = std::numeric_limits<std::int16_t>::min();
     constexpr double hi = std::numeric_limits<std::int16_t>::max();
-    return static_cast<std::int16_t>(Nearest(std::clamp(static_cast<double>(pixels) * PerPixel(tpp), lo, hi)));
+    return static_cast<std::int16_t>(
+        Nearest(std::clamp(static_cast<double>(pixels) * PerPixel(tpp), lo, hi)));
 }
 
 } // namespace ui

@@ -2,8 +2,8 @@
 // Copyright (C) 2026 The Orlo developers
 
 #include "WholeRowList.h"
-#include "ui/common/Lists.h"
 
+#include "ui/common/Lists.h"
 
 #include <QEvent>
 #include <QHelpEvent>

@@ -29,7 +29,6 @@ QFont DialogFont()
     return font;
 }
 
-
 void MoveFrameTo(QWidget *window, const QPoint &corner)
 {
     // A framed window's inside goes where the frame's corner plus the frame's own width puts it,
@@ -146,7 +145,6 @@ void CentreOnShow::shown(QWidget *window)
     });
     retry->start();
 }
-
 
 std::int16_t FrameHeight(const QWidget *window)
 {

@@ -2,9 +2,9 @@
 // Copyright (C) 2026 The Orlo developers
 
 #include "CommandLabel.h"
-#include "ui/common/Colours.h"
 
 #include "core/mOrlo.h"
+#include "ui/common/Colours.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

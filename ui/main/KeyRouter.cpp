@@ -105,7 +105,8 @@ bool KeyRouter::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::KeyRelease:
         // One release per key, however long it was held.
-        if (isList(watched) && !static_cast<const QKeyEvent &>(*event).isAutoRepeat() && m_on.readyToConvert())
+        if (isList(watched) && !static_cast<const QKeyEvent &>(*event).isAutoRepeat()
+            && m_on.readyToConvert())
             m_on.convert();
         break;
     default:

@@ -16,8 +16,7 @@ inline constexpr int kCloseByTerminate = 3; // a task manager's termination requ
 class Lifecycle
 {
 public:
-    enum class Phase
-    {
+    enum class Phase {
         Starting, // Form_Load has not shown the window yet
         Running,
         Ending, // the closing work has run: saved, the program is ending

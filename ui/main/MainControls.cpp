@@ -7,14 +7,18 @@
 #include "data/Resources.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WholeRowList.h"
+#include "ui/common/Windows.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -126,7 +130,8 @@ MainControls BuildControls(QMainWindow *window)
     return all;
 }
 
-void ApplyMainLayout(QMainWindow *window, const MainControls &all, const MainLayout &g, std::int16_t Tppx, std::int16_t Tppy)
+void ApplyMainLayout(
+    QMainWindow *window, const MainControls &all, const MainLayout &g, std::int16_t Tppx, std::int16_t Tppy)
 {
     const int frameTop = Nearest(g.frameTop);
     const int frameHeight = Nearest(g.frameHeight);
@@ -158,6 +163,28 @@ void ApplyMainLayout(QMainWindow *window, const MainControls &all, const MainLay
     all.c.cmdConvert->move(0, Nearest(g.clientHeight) + 8);
     all.c.txtDest->move(0, Nearest(g.clientHeight) + 40);
     window->setFixedSize(g.clientWidth, ToPixels(g.windowHeightTw, Tppy));
+}
+
+MainLayout LayOutControls(QMainWindow *window, const MainControls &all, const state::ProgramState &state)
+{
+    LayoutMetrics m;
+    m.Tppx = state.Tppx();
+    m.Tppy = state.Tppy();
+    m.lineHeightPx = QFontMetrics(all.c.fraConvFrom->font()).height();
+    m.frameHeightPx = FrameHeight(window);
+    // The caption labels size themselves to their text, so a larger desktop font is not cut off.
+    m.labelHeight = std::max(m.labelHeight, m.lineHeightPx * m.Tppy);
+    const MainLayout g = LayoutMain(m);
+    ApplyMainLayout(window, all, g, m.Tppx, m.Tppy);
+
+    const CommandColours colours = ResolveCommandColours(state.settings(), window->palette());
+    const Labels &l = all.labels;
+    CommandLabel *row[] = { l.paste, l.shrink, l.cal, l.copy };
+    for (std::size_t i = 0; i < std::size(row); ++i) {
+        row[i]->setColours(colours.face, colours.text[i]);
+        row[i]->DrawRaised(g.pnBtnTextTop, g.pnBtnWidth);
+    }
+    return g;
 }
 
 } // namespace ui

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "MainLayout.h"
+#include "state/ProgramState.h"
 
 #include <cstdint>
 
@@ -51,5 +52,8 @@ MainControls BuildControls(QMainWindow *window);
 // Places the controls as `g` computed and fixes the window's size.
 void ApplyMainLayout(
     QMainWindow *window, const MainControls &all, const MainLayout &g, std::int16_t Tppx, std::int16_t Tppy);
+
+// Computes the geometry for the screen and font, places the controls and colours the command row.
+MainLayout LayOutControls(QMainWindow *window, const MainControls &all, const state::ProgramState &state);
 
 } // namespace ui

@@ -168,9 +168,8 @@ void createOptionsHelpMenus(Menus &m, QMainWindow *w)
         m.optionsFigArray[i]->setCheckable(i != 4);
     }
     m.optionsForm = addSubmenu(m.options, "mnuOptionsForm", QStringLiteral("&Number Format"));
-    m.optionsFormArray = addArray(m.optionsForm,
-        "mnuOptionsFormArray",
-        { text("&Regular"), text("&Scientific") });
+    m.optionsFormArray =
+        addArray(m.optionsForm, "mnuOptionsFormArray", { text("&Regular"), text("&Scientific") });
     m.optionsFormArray[0]->setShortcut(ctrl(Qt::Key_R));
     m.optionsFormArray[1]->setShortcut(ctrl(Qt::Key_S));
     for (QAction *a : m.optionsFormArray)
@@ -301,6 +300,18 @@ void RefreshUserMenu(const Menus &m, const core::UserTables &user)
         }
     }
     m.user->menuAction()->setEnabled(named > 0);
+}
+
+void ShowSettings(const Menus &m, const state::ProgramState &state)
+{
+    const store::Settings &s = state.settings();
+    m.showTop->setChecked(s.pnShowTop == 1);
+    for (int k = 0; k < m.warpArray.size(); ++k)
+        m.warpArray[k]->setText(QString::fromStdString(core::WarpCaption(state.catalogue(), k)));
+    RefreshUserMenu(m, state.userTables());
+    CheckGroupItem(m, s.pnSelUnitGrp);
+    CheckFigureItem(m, s.pnFigure);
+    CheckFormatItem(m, s.pnFormFlag);
 }
 
 std::int16_t PushHistory(const Menus &m, std::int16_t count, const QString &statement)

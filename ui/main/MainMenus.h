@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/mOrlo.h"
+#include "state/ProgramState.h"
 
 #include <QList>
 
@@ -82,6 +83,10 @@ void CheckFormatItem(const Menus &m, std::int16_t format);
 // The Custom Quantities menu: one item per named group (the first always there), enabled while any
 // group has a name.
 void RefreshUserMenu(const Menus &m, const core::UserTables &user);
+
+// The marks and captions that follow the settings and the custom tables: on top, the group, figures
+// and format, the custom group names, the warp captions.
+void ShowSettings(const Menus &m, const state::ProgramState &state);
 
 // Puts `statement` first in the History submenu of `count` entries, the others one down (the last
 // of eight drops off); the new count. The statement is kept whole in the item's data; its caption

@@ -8,30 +8,18 @@
 #include "data/Resources.h"
 #include "ui/common/Lists.h"
 #include "ui/common/Texts.h"
-#include "ui/common/Twips.h"
-#include "ui/common/Windows.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QFontMetrics>
-#include <QGroupBox>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 
-#include <algorithm>
-
 namespace ui {
 
 namespace {
-
-QString fromUtf8(const std::string &s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 std::int16_t selectedIndex(const QListWidget *list)
 {
@@ -48,10 +36,9 @@ frmConvert::frmConvert(state::ProgramState &state, const platform::Platform &pla
     , m_context { m_platform, m_state, m_onTop }
     , m_calculator(m_platform)
     , m_place(this, m_state)
+    , m_outOfView(this, m_platform, m_onTop, [this] { return m_life.ending(); })
 {
     setObjectName(QStringLiteral("frmConvert"));
-    m_trayWatch.setInterval(1000);
-    connect(&m_trayWatch, &QTimer::timeout, this, &frmConvert::watchTray);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     m_onTop.setMainWindow(this);
@@ -94,27 +81,33 @@ void frmConvert::connectControls()
 void frmConvert::connectMenus()
 {
     const Menus &m = m_menus;
-    const auto slot = [this](void (frmConvert::*handler)(int)) { return [this, handler](int i) { (this->*handler)(i); }; };
-    connect(m.fileMinimize, &QAction::triggered, this, &frmConvert::mnuFileMinimize_Click);
-    connect(m.fileExit, &QAction::triggered, this, &frmConvert::mnuFileExit_Click);
-    connect(m.editCopy, &QAction::triggered, this, &frmConvert::mnuEditCopy_Click);
-    connect(m.editPaste, &QAction::triggered, this, &frmConvert::mnuEditPaste_Click);
-    OnChosen(m.historyArray, this, slot(&frmConvert::mnuHistoryArray_Click));
-    OnChosen(m.convArray, this, slot(&frmConvert::mnuConvArray_Click));
-    OnChosen(m.convCompArray, this, slot(&frmConvert::mnuConvCompArray_Click));
-    OnChosen(m.convOtherArray, this, slot(&frmConvert::mnuConvOtherArray_Click));
-    OnChosen(m.userArray, this, slot(&frmConvert::mnuUserArray_Click));
-    OnChosen(m.convDecimal, this, [this] { mnuConvDecimal_Click(); });
-    connect(m.convConst, &QAction::triggered, this, &frmConvert::mnuConvConst_Click);
-    connect(m.equiv, &QAction::triggered, this, &frmConvert::mnuEquiv_Click);
-    connect(m.exit, &QAction::triggered, this, &frmConvert::mnuExit_Click);
-    OnChosen(m.optionsFigArray, this, slot(&frmConvert::mnuOptionsFigArray_Click));
-    OnChosen(m.optionsFormArray, this, slot(&frmConvert::mnuOptionsFormArray_Click));
-    OnChosen(m.showTop, this, [this] { mnuShowTop_Click(); });
-    connect(m.userDef, &QAction::triggered, this, &frmConvert::mnuUserDef_Click);
-    connect(m.contents, &QAction::triggered, this, &frmConvert::mnuContents_Click);
-    connect(m.about, &QAction::triggered, this, &frmConvert::mnuAbout_Click);
-    OnChosen(m.warpArray, this, slot(&frmConvert::mnuWarpArray_Click));
+    const std::pair<QAction *, void (frmConvert::*)()> items[] = { { m.fileMinimize,
+                                                                       &frmConvert::mnuFileMinimize_Click },
+        { m.fileExit, &frmConvert::mnuFileExit_Click },
+        { m.editCopy, &frmConvert::mnuEditCopy_Click },
+        { m.editPaste, &frmConvert::mnuEditPaste_Click },
+        { m.convDecimal, &frmConvert::mnuConvDecimal_Click },
+        { m.convConst, &frmConvert::mnuConvConst_Click },
+        { m.equiv, &frmConvert::mnuEquiv_Click },
+        { m.exit, &frmConvert::mnuExit_Click },
+        { m.showTop, &frmConvert::mnuShowTop_Click },
+        { m.userDef, &frmConvert::mnuUserDef_Click },
+        { m.contents, &frmConvert::mnuContents_Click },
+        { m.about, &frmConvert::mnuAbout_Click } };
+    for (const auto &[item, handler] : items)
+        OnChosen(item, this, [this, handler = handler] { (this->*handler)(); });
+    const std::pair<const QList<QAction *> *, void (frmConvert::*)(int)> arrays[] = {
+        { &m.historyArray, &frmConvert::mnuHistoryArray_Click },
+        { &m.convArray, &frmConvert::mnuConvArray_Click },
+        { &m.convCompArray, &frmConvert::mnuConvCompArray_Click },
+        { &m.convOtherArray, &frmConvert::mnuConvOtherArray_Click },
+        { &m.userArray, &frmConvert::mnuUserArray_Click },
+        { &m.optionsFigArray, &frmConvert::mnuOptionsFigArray_Click },
+        { &m.optionsFormArray, &frmConvert::mnuOptionsFormArray_Click },
+        { &m.warpArray, &frmConvert::mnuWarpArray_Click }
+    };
+    for (const auto &[array, handler] : arrays)
+        OnChosen(*array, this, [this, handler = handler](int i) { (this->*handler)(i); });
 }
 
 void frmConvert::Form_Load()
@@ -149,17 +142,9 @@ void frmConvert::Form_Load()
     }
     m_state.settleFormat();
 
-    const bool onTop = s.pnShowTop == 1;
-    m_platform.order.SetTopmost(this, onTop ? 1 : 0);
-    m_menus.showTop->setChecked(onTop);
-
-    for (int k = 0; k < m_menus.warpArray.size(); ++k)
-        m_menus.warpArray[k]->setText(fromUtf8(core::WarpCaption(m_state.catalogue(), k)));
+    m_platform.order.SetTopmost(this, s.pnShowTop == 1 ? 1 : 0);
+    ShowSettings(m_menus, m_state);
     ClearEntry();
-    RefreshUserMenu(m_menus, m_state.userTables());
-    CheckGroupItem(m_menus, s.pnSelUnitGrp);
-    CheckFigureItem(m_menus, s.pnFigure);
-    CheckFormatItem(m_menus, s.pnFormFlag);
     ShowGroup();
     m_place.showFramedAtStoredCorner([this] { destroy(); });
     m_life.started();
@@ -177,7 +162,7 @@ void frmConvert::ShowGroup()
     const std::int16_t g = m_state.settings().pnSelUnitGrp;
     const auto gi = static_cast<std::size_t>(g);
     const core::Catalogue &cat = m_state.catalogue();
-    QString name = fromUtf8(cat.GroupName[gi]);
+    QString name = QString::fromStdString(cat.GroupName[gi]);
     if (g >= core::pnUserGrpFirst && g < core::pnCompGrpFirst)
         name = StripChars(name, QStringLiteral("&"), QString());
     setWindowTitle(LiteralTitle(texts::kTitle + QStringLiteral(" - ") + name));
@@ -187,7 +172,7 @@ void frmConvert::ShowGroup()
     m_ui.c.lstConvFrom->clear();
     m_ui.c.lstConvInto->clear();
     for (int i = 0; i < cat.UnitCount[gi]; ++i) {
-        const QString unit = fromUtf8(cat.UnitName[gi][static_cast<std::size_t>(i)]);
+        const QString unit = QString::fromStdString(cat.UnitName[gi][static_cast<std::size_t>(i)]);
         m_ui.c.lstConvFrom->addItem(unit);
         m_ui.c.lstConvInto->addItem(unit);
     }
@@ -215,9 +200,11 @@ void frmConvert::cmdConvert_Click()
         selectedIndex(m_ui.c.lstConvInto),
         m_ui.c.txtInput->text().toStdString(),
         WarpIndex,
-        [this] { m_platform.messages.show(this, texts::kComma, texts::kTitle, platform::MsgIcon::Exclamation); });
+        [this] {
+            m_platform.messages.show(this, texts::kComma, texts::kTitle, platform::MsgIcon::Exclamation);
+        });
     if (result)
-        m_ui.c.txtResult->setText(fromUtf8(*result));
+        m_ui.c.txtResult->setText(QString::fromStdString(*result));
 }
 
 // Quantity selection
@@ -316,7 +303,8 @@ void frmConvert::txtInput_Change()
 void frmConvert::mnuWarpArray_Click(int Index)
 {
     WarpIndex = static_cast<std::int16_t>(Index);
-    m_ui.c.txtInput->setText(fromUtf8(m_state.catalogue().WarpText[static_cast<std::size_t>(Index)]).trimmed());
+    m_ui.c.txtInput->setText(
+        QString::fromStdString(m_state.catalogue().WarpText[static_cast<std::size_t>(Index)]).trimmed());
 }
 
 // Options and help
@@ -379,29 +367,9 @@ void frmConvert::mnuUserDef_Click()
 
 void frmConvert::LayoutMain()
 {
-    LayoutMetrics m;
-    m.Tppx = m_state.Tppx();
-    m.Tppy = m_state.Tppy();
-    m.lineHeightPx = QFontMetrics(m_ui.c.fraConvFrom->font()).height();
-    m.frameHeightPx = FrameHeight(this);
-    // The caption labels size themselves to their text, so a larger desktop font is not cut off.
-    m.labelHeight = std::max(m.labelHeight, m.lineHeightPx * m.Tppy);
-    m_layout = ui::LayoutMain(m);
+    m_layout = LayOutControls(this, m_ui, m_state);
     pnBtnWidth = m_layout.pnBtnWidth;
     pnBtnTextTop = m_layout.pnBtnTextTop;
-    ApplyMainLayout(this, m_ui, m_layout, m.Tppx, m.Tppy);
-    colourCommands();
-}
-
-void frmConvert::colourCommands()
-{
-    const CommandColours colours = ResolveCommandColours(m_state.settings(), palette());
-    const Labels &l = m_ui.labels;
-    CommandLabel *row[] = { l.paste, l.shrink, l.cal, l.copy };
-    for (std::size_t i = 0; i < std::size(row); ++i) {
-        row[i]->setColours(colours.face, colours.text[i]);
-        row[i]->DrawRaised(pnBtnTextTop, pnBtnWidth);
-    }
 }
 
 // Shutdown

@@ -12,6 +12,7 @@
 #include "MainLayout.h"
 #include "MainMenus.h"
 #include "MainPlacement.h"
+#include "OutOfView.h"
 #include "platform/Platform.h"
 #include "state/ProgramState.h"
 #include "ui/common/OnTop.h"
@@ -19,7 +20,6 @@
 
 #include <QMainWindow>
 #include <QPoint>
-#include <QTimer>
 
 #include <cstdint>
 #include <functional>
@@ -35,10 +35,6 @@ class frmConvert : public QMainWindow
     Q_OBJECT
 
 public:
-    using Controls = ui::Controls;
-    using Labels = ui::Labels;
-    using Menus = ui::Menus;
-
     // Shows `state`, which outlives the window; nothing happens before Form_Load.
     frmConvert(state::ProgramState &state, const platform::Platform &platform, QWidget *parent = nullptr);
     ~frmConvert() override;
@@ -129,13 +125,10 @@ private:
     void connectControls();
     void connectMenus();
     void LayoutMain();
-    void colourCommands();
 
     void groupCommand(std::optional<std::int16_t> group, std::int16_t family, std::int16_t index);
     void customGroupsChanged();
     void RecordHistory();
-    void putOutOfView();
-    void watchTray();
     void popUpTrayMenu();
 
     void CfgSaveOnExit();
@@ -150,14 +143,13 @@ private:
     CalculatorHandOff m_calculator;
     Lifecycle m_life;
     MainPlacement m_place;
+    OutOfView m_outOfView;
     KeyRouter *m_keys = nullptr;
 
     MainControls m_ui;
     Menus m_menus;
     MainLayout m_layout;
 
-    QTimer m_trayWatch; // while hidden in the icon: is the notification area still there?
-    bool m_iconified = false; // Minimize iconified the window for want of a notification area
     bool m_filling = false; // the lists are being refilled: their selection signals mean nothing
 };
 

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace ui {
 
@@ -90,26 +91,16 @@ void frmConvert::KeyCommand(std::int16_t KeyAscii)
     const QWidget *active = focusWidget();
     if (active == m_ui.c.txtInput || active == m_ui.c.txtResult)
         return;
-    switch (KeyAscii) {
-    case 'P':
-    case 'p':
-        lblPaste_Click();
-        break;
-    case 'M':
-    case 'm':
-        lblShrink_Click();
-        break;
-    case 'A':
-    case 'a':
-        lblCal_Click();
-        break;
-    case 'C':
-    case 'c':
-        lblCopy_Click();
-        break;
-    default:
-        break;
-    }
+    // The command labels' access letters, either case.
+    const std::pair<char, void (frmConvert::*)()> letters[] = {
+        { 'p', &frmConvert::lblPaste_Click },
+        { 'm', &frmConvert::lblShrink_Click },
+        { 'a', &frmConvert::lblCal_Click },
+        { 'c', &frmConvert::lblCopy_Click },
+    };
+    for (const auto &[letter, command] : letters)
+        if (KeyAscii == letter || KeyAscii == letter - 'a' + 'A')
+            (this->*command)();
 }
 
 void frmConvert::keyPressEvent(QKeyEvent *event)
@@ -125,54 +116,18 @@ void frmConvert::lblShrink_Click()
     m_onTop.hideReferenceWindows();
     m_place.storePosition();
     pnShownUnitGrp = m_state.settings().pnSelUnitGrp;
-    putOutOfView();
+    m_outOfView.putOutOfView();
 }
 
 void frmConvert::mnuFileMinimize_Click()
 {
-    putOutOfView();
-}
-
-void frmConvert::putOutOfView()
-{
-    if (m_platform.tray.isAvailable()) {
-        hide();
-        m_trayWatch.start();
-        return;
-    }
-    // With no notification area a hidden window would be lost for good: keep its task-bar entry and
-    // iconify it instead.
-    m_platform.order.setTaskbarEntry(this, true);
-    m_iconified = true;
-    showMinimized();
-}
-
-// Hidden in the notification icon: should the notification area go away (a panel closed or
-// restarted, another desktop session), the window comes back, or nothing would lead to it.
-void frmConvert::watchTray()
-{
-    if (isVisible() || m_life.ending()) {
-        m_trayWatch.stop();
-        return;
-    }
-    if (m_platform.tray.isAvailable())
-        return;
-    m_trayWatch.stop();
-    m_platform.order.setTaskbarEntry(this, true);
-    m_onTop.showFromTray();
+    m_outOfView.putOutOfView();
 }
 
 void frmConvert::changeEvent(QEvent *event)
 {
-    // Back from the task bar after Minimize: the reference windows return as from the icon.
-    if (event->type() == QEvent::WindowStateChange && m_iconified && !isMinimized()) {
-        m_iconified = false;
-        // After the state change is through: handing on-top over may re-create the window.
-        QTimer::singleShot(0, this, [this] {
-            if (!m_life.ending())
-                m_onTop.showFromTray();
-        });
-    }
+    if (event->type() == QEvent::WindowStateChange)
+        m_outOfView.stateChanged();
     QMainWindow::changeEvent(event);
 }
 

@@ -10,7 +10,7 @@
 
 using namespace std::chrono_literals;
 
-static QStringList visibleHistory(const ui::frmConvert::Menus &m)
+static QStringList visibleHistory(const ui::Menus &m)
 {
     QStringList out;
     for (QAction *a : m.historyArray)
