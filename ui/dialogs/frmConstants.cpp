@@ -2,10 +2,11 @@
 // Copyright (C) 2026 The Orlo developers
 
 #include "frmConstants.h"
+
+#include "core/ReferenceTables.h"
+#include "ui/common/Lists.h"
 #include "ui/common/Twips.h"
 #include "ui/common/Windows.h"
-#include "ui/common/Lists.h"
-
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -35,116 +36,20 @@ constexpr int kGroupOf = 4; // a blank line after every four constants
 // The window manager draws the borders outside the widget; the width rule counted 3 pixels for each.
 constexpr int kBorderPx = 3;
 
-QStringList Column(QString frmConstants::Constant::*field)
+QString Text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QStringList Column(std::string_view core::PhysicalConstant::*field)
 {
     QStringList texts;
-    for (const auto &row : frmConstants::table())
-        texts << row.*field;
+    for (const core::PhysicalConstant &row : core::kPhysicalConstants)
+        texts << Text(row.*field);
     return texts;
 }
 
 } // namespace
-
-const std::array<frmConstants::Constant, 23> &frmConstants::table()
-{
-    // Values are texts with blanks between digit groups; Copy squeezes the blanks out.
-    static const std::array<Constant, 23> sConst { {
-        { QStringLiteral("Avogadro constant"),
-            QString(),
-            QStringLiteral("1/mol"),
-            QStringLiteral("6.022 136 7 E+23") },
-        { QStringLiteral("Bohr radius"),
-            QStringLiteral("a0"),
-            QStringLiteral("m"),
-            QStringLiteral("5.291 772 49 E-11") },
-        { QStringLiteral("Boltzmann constant"),
-            QStringLiteral("k"),
-            QStringLiteral("J/K"),
-            QStringLiteral("1.380 658 E-23") },
-        { QStringLiteral("Faraday constant"),
-            QStringLiteral("F"),
-            QStringLiteral("C/mol"),
-            QStringLiteral("9.648 530 9 E+04") },
-        { QStringLiteral("Josephson f-v quotient"),
-            QStringLiteral("2e/h"),
-            QStringLiteral("Hz/V"),
-            QStringLiteral("4.835 976 7 E+14") },
-        { QStringLiteral("Planck constant"),
-            QStringLiteral("h"),
-            QStringLiteral("J/Hz"),
-            QStringLiteral("6.626 075 5E -34") },
-        { QStringLiteral("Rydberg constant"),
-            QStringLiteral("R"),
-            QStringLiteral("1/m"),
-            QStringLiteral("1.097 373 153 4 E+07") },
-        { QStringLiteral("Stefan-Boltzmann constant"),
-            QStringLiteral("s"),
-            QStringLiteral("W/(m²-K^4)"),
-            QStringLiteral("5.670 51 E-08") },
-        { QStringLiteral("Molar gas constant"),
-            QStringLiteral("R"),
-            QStringLiteral("J/(mol-K)"),
-            QStringLiteral("8.314 51") },
-        { QStringLiteral("Atomic mass unit"),
-            QStringLiteral("u"),
-            QStringLiteral("kg"),
-            QStringLiteral("1.660 540 2 E-27") },
-        { QStringLiteral("Speed of light in vacuum"),
-            QStringLiteral("c"),
-            QStringLiteral("m/s"),
-            QStringLiteral("2.997 924 58 E+08") },
-        { QStringLiteral("Neutron mass"),
-            QStringLiteral("mn"),
-            QStringLiteral("kg"),
-            QStringLiteral("1.674 928 6 E-27") },
-        { QStringLiteral("Electron Mass"),
-            QStringLiteral("me"),
-            QStringLiteral("kg"),
-            QStringLiteral("9.109 389 7 E-31") },
-        { QStringLiteral("Electron magnetic moment"),
-            QStringLiteral("m"),
-            QStringLiteral("J/T"),
-            QStringLiteral("9.284 770 1 E-24") },
-        { QStringLiteral("Elementary charge"),
-            QStringLiteral("e"),
-            QStringLiteral("C"),
-            QStringLiteral("1.602 177 33 E-19") },
-        { QStringLiteral("Electron specific charge"),
-            QStringLiteral("e/m"),
-            QStringLiteral("C/kg"),
-            QStringLiteral("-1.758 819 62 E+11") },
-        { QStringLiteral("Newtonian const. of gravity"),
-            QStringLiteral("G"),
-            QStringLiteral("m³/(s²-kg)"),
-            QStringLiteral("6.672 59 E-11") },
-        // The fine-structure constant has no unit; its unit text is one blank.
-        { QStringLiteral("Fine structure constant"),
-            QStringLiteral("a"),
-            QStringLiteral(" "),
-            QStringLiteral("7.297 353 08 E-03") },
-        { QStringLiteral("First radiation constant"),
-            QStringLiteral("c1"),
-            QStringLiteral("W-m²"),
-            QStringLiteral("3.741 774 9 E-16") },
-        { QStringLiteral("Second radiation constant"),
-            QStringLiteral("c2"),
-            QStringLiteral("m-K"),
-            QStringLiteral("1.438 769 E-02") },
-        { QStringLiteral("Molar volume (ideal gas)"),
-            QStringLiteral("V0"),
-            QStringLiteral("m³/mol"),
-            QStringLiteral("2.241 41 E-02") },
-        { QStringLiteral("Proton mass"),
-            QStringLiteral("mp"),
-            QStringLiteral("kg"),
-            QStringLiteral("1.672 623 1 E-27") },
-        { QStringLiteral("Proton gyromagnetic ratio"),
-            QStringLiteral("g"),
-            QStringLiteral("Hz/T"),
-            QStringLiteral("2.675 221 28 E+08") },
-    } };
-    return sConst;
-}
 
 frmConstants::frmConstants(WindowContext &ctx)
     : SecondaryWindow(ctx, Secondary::Constants, Placement::Own)
@@ -204,12 +109,12 @@ void frmConstants::layOut()
     const int listH = kLinesShown * lineH + 2 * List1->frameWidth();
     const int labelH = Label1->sizeHint().height();
 
-    auto width = [this](QListWidget *list, int designTwips, QString Constant::*field) {
+    auto width = [this](QListWidget *list, int designTwips, std::string_view core::PhysicalConstant::*field) {
         return std::max(ToPixels(designTwips, m_ctx.state.Tppx()), NeededListWidth(list, Column(field)));
     };
-    List1->resize(width(List1, kList1Width, &Constant::quantity), listH);
-    List3->resize(width(List3, kList3Width, &Constant::unit), listH);
-    List4->resize(width(List4, kList4Width, &Constant::value), listH);
+    List1->resize(width(List1, kList1Width, &core::PhysicalConstant::quantity), listH);
+    List3->resize(width(List3, kList3Width, &core::PhysicalConstant::unit), listH);
+    List4->resize(width(List4, kList4Width, &core::PhysicalConstant::value), listH);
 
     // Neighbouring columns share one border pixel.
     const int listTop = kLabelTop + labelH - 2;
@@ -250,7 +155,7 @@ void frmConstants::fillPage()
     const bool first = nPage == -1;
     cmdNext->setText(first ? QStringLiteral("Next") : QStringLiteral("Back"));
     const std::size_t from = first ? 0 : kFirstPageRows;
-    const std::size_t to = first ? kFirstPageRows : table().size();
+    const std::size_t to = first ? kFirstPageRows : core::kPhysicalConstants.size();
     int k = 1;
     for (std::size_t r = from; r < to; ++r) {
         if (k == kGroupOf + 1) {
@@ -258,11 +163,11 @@ void frmConstants::fillPage()
                 list->addItem(QString());
             k = 1;
         }
-        const Constant &row = table()[r];
-        List1->addItem(row.quantity);
-        List2->addItem(row.symbol);
-        List3->addItem(row.unit);
-        List4->addItem(row.value);
+        const core::PhysicalConstant &row = core::kPhysicalConstants[r];
+        List1->addItem(Text(row.quantity));
+        List2->addItem(Text(row.symbol));
+        List3->addItem(Text(row.unit));
+        List4->addItem(Text(row.value));
         ++k;
     }
 }

@@ -3,8 +3,8 @@
 // The reference window of 23 physical constants, in two pages of three columns.
 #pragma once
 
-#include "ui/common/SecondaryWindow.h"
 #include "ui/common/Lists.h"
+#include "ui/common/SecondaryWindow.h"
 
 #include <QString>
 
@@ -22,12 +22,6 @@ class frmConstants : public SecondaryWindow
     Q_OBJECT
 
 public:
-    struct Constant
-    {
-        QString quantity, symbol, unit, value;
-    };
-    static const std::array<Constant, 23> &table();
-
     explicit frmConstants(WindowContext &ctx);
     ~frmConstants() override;
 

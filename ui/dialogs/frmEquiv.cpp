@@ -2,10 +2,11 @@
 // Copyright (C) 2026 The Orlo developers
 
 #include "frmEquiv.h"
+
+#include "core/ReferenceTables.h"
+#include "ui/common/Lists.h"
 #include "ui/common/Twips.h"
 #include "ui/common/Windows.h"
-#include "ui/common/Lists.h"
-
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -22,23 +23,6 @@
 namespace ui {
 
 namespace {
-
-struct Equivalent
-{
-    const char16_t *quantity, *unit, *alternative;
-};
-
-constexpr std::array<Equivalent, 9> kEquiv { {
-    { u"Electric Conductance", u"S: siemens", u"A/V" },
-    { u"Inductance", u"H: henry", u"Wb/A" },
-    { u"Electric Charge", u"C: coulomb", u"A-s" },
-    { u"Electric Potential", u"V: volt", u"W/A" },
-    { u"Electrostatic Capacitance", u"F: farad", u"C/V" },
-    { u"Electric Resistance", u"ohm", u"1/S = V/A" },
-    { u"Luminous Flux", u"lm: lumen", u"cd-sr" },
-    { u"Dose Equivalent", u"Sv: sievert = J/kg", u"100 rem" },
-    { u"Absorbed Dose", u"Gy: gray = J/kg", u"100 rad" },
-} };
 
 // Design widths in twips; a list grows where the desktop font needs more room.
 constexpr int kList1Width = 2070;
@@ -89,10 +73,13 @@ void frmEquiv::Form_Load()
         const QSignalBlocker hold(list);
         list->clear();
     }
-    for (const Equivalent &row : kEquiv) {
-        List1->addItem(QString::fromUtf16(row.quantity));
-        List2->addItem(QString::fromUtf16(row.unit));
-        List3->addItem(QString::fromUtf16(row.alternative));
+    const auto text = [](std::string_view s) {
+        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    };
+    for (const core::Equivalent &row : core::kEquivalents) {
+        List1->addItem(text(row.quantity));
+        List2->addItem(text(row.unit));
+        List3->addItem(text(row.alternative));
     }
     layOut();
     centre();

@@ -3,10 +3,9 @@
 // The reference window of nine SI derived units and their equivalents.
 #pragma once
 
+#include "ui/common/Lists.h"
 #include "ui/common/SecondaryWindow.h"
 #include "ui/common/Windows.h"
-#include "ui/common/Lists.h"
-
 
 #include <memory>
 

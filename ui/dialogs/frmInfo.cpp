@@ -2,10 +2,10 @@
 // Copyright (C) 2026 The Orlo developers
 
 #include "frmInfo.h"
-#include "ui/common/Windows.h"
-#include "ui/common/Colours.h"
 
 #include "data/Resources.h"
+#include "ui/common/Colours.h"
+#include "ui/common/Windows.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>

@@ -2,11 +2,11 @@
 // Copyright (C) 2026 The Orlo developers
 
 #include "frmUser.h"
-#include "ui/common/Twips.h"
-#include "ui/common/Windows.h"
+
 #include "ui/common/Colours.h"
 #include "ui/common/Texts.h"
-
+#include "ui/common/Twips.h"
+#include "ui/common/Windows.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -304,12 +304,10 @@ bool frmUser::acceptableNumber(const QString &part)
 {
     const std::string s = part.toStdString();
     const auto comma = [this] {
-        m_ctx.platform.messages.show(this,
-            texts::kComma,
-            texts::kTitle,
-            platform::MsgIcon::Exclamation);
+        m_ctx.platform.messages.show(this, texts::kComma, texts::kTitle, platform::MsgIcon::Exclamation);
     };
-    return core::InvalidNumCheck(s, comma) == 0 && core::Val(s).has_value() && state::ProgramState::Storable(s);
+    return core::InvalidNumCheck(s, comma) == 0 && core::Val(s).has_value()
+        && state::ProgramState::Storable(s);
 }
 
 void frmUser::txtUserCoef_Change(int Index)

@@ -80,7 +80,6 @@ private:
     void setGroupText(const QString &name);
     void colourRow(QWidget *box, int slot) const;
     bool acceptableNumber(const QString &part);
-
 };
 
 } // namespace ui
