@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
 // The converter: one main window; the program ends when that window closes.
+#include "platform/qt/AppIdentity.h"
 #include "platform/qt/FolderLock.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/TermSignal.h"
 #include "store/Store.h"
-#include "ui/main/AppIdentity.h"
-#include "ui/main/TermSignal.h"
 #include "ui/main/frmConvert.h"
 
 #include <QApplication>
@@ -80,7 +80,7 @@ int run(int argc, char *argv[])
 {
     preferX11();
     QApplication app(argc, argv);
-    ui::SetApplicationIdentity();
+    platform::qt::SetApplicationIdentity();
     // The program ends when its window has closed and saved, not when the last window leaves the
     // screen: the window may be hidden in the notification area, or a tool window without a task-bar
     // entry, which Qt does not count.
@@ -102,9 +102,9 @@ int run(int argc, char *argv[])
         ended = true;
         QCoreApplication::exit(0);
     });
-    ui::TermSignal term;
+    platform::qt::TermSignal term;
     term.install();
-    QObject::connect(&term, &ui::TermSignal::terminateRequested, &window, [&window] {
+    QObject::connect(&term, &platform::qt::TermSignal::terminateRequested, &window, [&window] {
         window.Unload(ui::kCloseByTerminate);
     });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager &) {

@@ -3,6 +3,7 @@
 
 #include "companion/CalcBus.h"
 
+#include "CalculatorAdaptor.h"
 #include "companion/frmCalc.h"
 #include "platform/qt/BusNames.h"
 
@@ -13,14 +14,16 @@ namespace companion {
 
 CalcBus::CalcBus(frmCalc &window)
     : m_window(window)
-{ }
+{
+    new CalculatorAdaptor(this); // owned by this object
+}
 
 bool CalcBus::publish()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return false;
-    if (!bus.registerObject(platform::bus::calculatorPath(), this, QDBusConnection::ExportScriptableSlots))
+    if (!bus.registerObject(platform::bus::calculatorPath(), this, QDBusConnection::ExportAdaptors))
         return false;
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
         bus.interface()->registerService(platform::bus::calculatorService(),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
-// The calculator's end of the conversation: pokes arrive here and go to the window.
+// The calculator's end of the conversation: pokes arrive here (through the adaptor made from
+// org.orlo.Veldra.frmCalc.xml) and go to the window.
 #pragma once
 
 #include <QObject>
@@ -12,7 +13,6 @@ class frmCalc;
 class CalcBus : public QObject
 {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.orlo.Veldra.frmCalc")
 
 public:
     explicit CalcBus(frmCalc &window);
@@ -22,8 +22,8 @@ public:
     bool publish();
 
 public slots:
-    Q_SCRIPTABLE bool Poke(const QString &item, const QString &text);
-    Q_SCRIPTABLE QString Text(const QString &item) const;
+    bool Poke(const QString &item, const QString &text);
+    QString Text(const QString &item) const;
 
 private:
     frmCalc &m_window;

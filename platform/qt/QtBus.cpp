@@ -3,12 +3,17 @@
 
 #include "platform/qt/QtBus.h"
 
+#include "CalculatorProxy.h"
+#include "ConverterAdaptor.h"
+#include "ConverterProxy.h"
+#include "platform/qt/ActivateTarget.h"
 #include "platform/qt/BusNames.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusMessage>
+#include <QDBusPendingReply>
+#include <QDBusReply>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QObject>
@@ -30,44 +35,25 @@ int remainingMs(const QDeadlineTimer &deadline)
     return static_cast<int>(std::max<qint64>(1, deadline.remainingTime()));
 }
 
-QDBusMessage busDaemonCall(const QString &method, const QString &name)
-{
-    QDBusMessage msg = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
-        QStringLiteral("/org/freedesktop/DBus"),
-        QStringLiteral("org.freedesktop.DBus"),
-        method);
-    msg << name;
-    return msg;
-}
-
-std::optional<QVariant> firstResult(const QDBusMessage &reply)
-{
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return std::nullopt;
-    return reply.arguments().constFirst();
-}
-
 // The unique connection name that owns `name` right now.
 std::optional<QString> ownerOf(const QDBusConnection &bus, const QString &name, int timeoutMs)
 {
-    const auto result =
-        firstResult(bus.call(busDaemonCall(QStringLiteral("GetNameOwner"), name), QDBus::Block, timeoutMs));
-    if (!result)
+    QDBusConnectionInterface *daemon = bus.interface();
+    daemon->setTimeout(timeoutMs);
+    const QDBusReply<QString> owner = daemon->serviceOwner(name);
+    if (!owner.isValid())
         return std::nullopt;
-    return result->toString();
+    return owner.value();
 }
 
 std::optional<std::int64_t> pidOf(const QDBusConnection &bus, const QString &connection, int timeoutMs)
 {
-    const auto result = firstResult(bus.call(
-        busDaemonCall(QStringLiteral("GetConnectionUnixProcessID"), connection), QDBus::Block, timeoutMs));
-    if (!result)
+    QDBusConnectionInterface *daemon = bus.interface();
+    daemon->setTimeout(timeoutMs);
+    const QDBusReply<uint> pid = daemon->servicePid(connection);
+    if (!pid.isValid())
         return std::nullopt;
-    bool ok = false;
-    const qulonglong pid = result->toULongLong(&ok);
-    if (!ok)
-        return std::nullopt;
-    return static_cast<std::int64_t>(pid);
+    return static_cast<std::int64_t>(pid.value());
 }
 
 bool processGone(std::int64_t pid)
@@ -112,47 +98,17 @@ bool QtCalculatorLink::poke(const QString &item, const QString &text)
         return false;
     // Addressed to the unique name, so the text reaches the calculator that open() found even
     // if a newer one has taken the well-known name since.
-    QDBusMessage msg = QDBusMessage::createMethodCall(
-        m_peer, bus::calculatorPath(), bus::calculatorInterface(), bus::pokeMethod());
-    msg << item << text;
-    const auto result = firstResult(
-        QDBusConnection::sessionBus().call(msg, QDBus::Block, static_cast<int>(kPokeTimeout.count())));
-    return result && result->toBool();
+    CalculatorProxy calculator(m_peer, bus::calculatorPath(), QDBusConnection::sessionBus());
+    calculator.setTimeout(static_cast<int>(kPokeTimeout.count()));
+    QDBusPendingReply<bool> accepted = calculator.Poke(item, text);
+    accepted.waitForFinished();
+    return accepted.isValid() && accepted.value();
 }
 
 void QtCalculatorLink::close()
 {
     m_peer.clear();
 }
-
-namespace {
-
-// The object a later start of the converter calls.
-class ActivateTarget : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.orlo.Converter")
-
-public:
-    explicit ActivateTarget(std::function<void()> onActivate)
-        : m_onActivate(std::move(onActivate))
-    { }
-
-public slots:
-    Q_SCRIPTABLE void Activate()
-    {
-        // Answer the caller first; showing the window can take a while.
-        QTimer::singleShot(0, this, [this] {
-            if (m_onActivate)
-                m_onActivate();
-        });
-    }
-
-private:
-    std::function<void()> m_onActivate;
-};
-
-} // namespace
 
 QtSingleInstance::QtSingleInstance() = default;
 
@@ -186,9 +142,11 @@ bool QtSingleInstance::activate(std::optional<std::int64_t> pid)
         return false;
     if (pid && pidOf(bus, *owner, timeoutMs) != *pid)
         return false;
-    QDBusMessage msg = QDBusMessage::createMethodCall(
-        *owner, bus::converterPath(), bus::converterInterface(), bus::activateMethod());
-    return bus.call(msg, QDBus::Block, timeoutMs).type() == QDBusMessage::ReplyMessage;
+    ConverterProxy converter(*owner, bus::converterPath(), bus);
+    converter.setTimeout(timeoutMs);
+    QDBusPendingReply<> answered = converter.Activate();
+    answered.waitForFinished();
+    return answered.isValid();
 }
 
 void QtSingleInstance::listen(std::function<void()> onActivate)
@@ -196,8 +154,10 @@ void QtSingleInstance::listen(std::function<void()> onActivate)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || m_target)
         return;
-    m_target = std::make_unique<ActivateTarget>(std::move(onActivate));
-    if (!bus.registerObject(bus::converterPath(), m_target.get(), QDBusConnection::ExportScriptableSlots)) {
+    auto target = std::make_unique<ActivateTarget>(std::move(onActivate));
+    new ConverterAdaptor(target.get()); // owned by the target
+    m_target = std::move(target);
+    if (!bus.registerObject(bus::converterPath(), m_target.get(), QDBusConnection::ExportAdaptors)) {
         m_target.reset();
         return;
     }
@@ -211,5 +171,3 @@ void QtSingleInstance::listen(std::function<void()> onActivate)
 }
 
 } // namespace platform::qt
-
-#include "QtBus.moc"

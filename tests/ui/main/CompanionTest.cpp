@@ -2,10 +2,10 @@
 // Copyright (C) 2026 The Orlo developers
 // On a private session bus (dbus-run-session): the Calculator command against the real calculator,
 // and a second start of the real program handing over to the first.
-#include "support/MainHarness.h"
 #include "platform/qt/BusNames.h"
 #include "platform/qt/QtBus.h"
 #include "platform/qt/QtServices.h"
+#include "support/MainHarness.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -2,10 +2,10 @@
 // Copyright (C) 2026 The Orlo developers
 // The window geometry arithmetic and the command row's colour settings.
 #include "support/MainHarness.h"
-#include "ui/common/Windows.h"
 #include "ui/common/Colours.h"
 #include "ui/common/Lists.h"
 #include "ui/common/WholeRowList.h"
+#include "ui/common/Windows.h"
 #include "ui/main/CommandLabel.h"
 #include "ui/main/MainLayout.h"
 

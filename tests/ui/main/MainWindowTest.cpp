@@ -2,8 +2,8 @@
 // Copyright (C) 2026 The Orlo developers
 // The window's own life: start-up from the two files, choosing quantities and units, converting as
 // the user types, the Options menus, Warp, and the endings that save.
+#include "platform/qt/TermSignal.h"
 #include "support/MainHarness.h"
-#include "ui/main/TermSignal.h"
 
 #include <QLocale>
 #include <QWindow>
@@ -108,11 +108,13 @@ private slots:
     {
         h->startMileIntoMetre(QStringLiteral("3"));
         const QStringList into = entries(h->c().lstConvInto);
-        const auto selected = std::pair(ui::SelectedRow(h->c().lstConvFrom), ui::SelectedRow(h->c().lstConvInto));
+        const auto selected =
+            std::pair(ui::SelectedRow(h->c().lstConvFrom), ui::SelectedRow(h->c().lstConvInto));
         h->m().convArray[0]->trigger();
         QCOMPARE(h->c().txtResult->text(), QStringLiteral("4828.03"));
         QCOMPARE(entries(h->c().lstConvInto), into);
-        QCOMPARE(std::pair(ui::SelectedRow(h->c().lstConvFrom), ui::SelectedRow(h->c().lstConvInto)), selected);
+        QCOMPARE(
+            std::pair(ui::SelectedRow(h->c().lstConvFrom), ui::SelectedRow(h->c().lstConvInto)), selected);
         h->m().convOtherArray[2]->trigger();
         QCOMPARE(h->w->settings().pnSelUnitGrp, std::int16_t(17));
         QVERIFY(h->c().txtInput->text().isEmpty() && h->c().txtResult->text().isEmpty());
@@ -189,10 +191,11 @@ private slots:
         h->m().convArray[11]->trigger();
         QSignalSpy ended(&w, &ui::frmConvert::ended);
         if (f[1] == QStringLiteral("signal")) {
-            ui::TermSignal term;
+            platform::qt::TermSignal term;
             QVERIFY(term.install());
-            QObject::connect(
-                &term, &ui::TermSignal::terminateRequested, &w, [&w] { w.Unload(ui::kCloseByTerminate); });
+            QObject::connect(&term, &platform::qt::TermSignal::terminateRequested, &w, [&w] {
+                w.Unload(ui::kCloseByTerminate);
+            });
             std::raise(SIGTERM);
             QTRY_COMPARE(ended.count(), 1);
         } else if (f[1] == QStringLiteral("close")) {

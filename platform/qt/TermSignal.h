@@ -8,7 +8,7 @@
 
 class QSocketNotifier;
 
-namespace ui {
+namespace platform::qt {
 
 class TermSignal : public QObject
 {
@@ -28,4 +28,4 @@ private:
     QSocketNotifier *m_notifier = nullptr;
 };
 
-} // namespace ui
+} // namespace platform::qt

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
 
-#include "AppIdentity.h"
+#include "platform/qt/AppIdentity.h"
 
 #include <QGuiApplication>
 
-namespace ui {
+namespace platform::qt {
 
 void SetApplicationIdentity()
 {
@@ -15,4 +15,4 @@ void SetApplicationIdentity()
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orlo.Converter"));
 }
 
-} // namespace ui
+} // namespace platform::qt

@@ -3,10 +3,10 @@
 // How the desktop knows the converter.
 #pragma once
 
-namespace ui {
+namespace platform::qt {
 
 // Names the desktop entry that carries the icon, and the application whose configuration folder
 // Qt names: the same folder store::UserConfigDir() chooses when the program's folder is read-only.
 void SetApplicationIdentity();
 
-} // namespace ui
+} // namespace platform::qt

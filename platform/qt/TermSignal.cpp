@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
 
-#include "TermSignal.h"
+#include "platform/qt/TermSignal.h"
 
 #include <QSocketNotifier>
 
@@ -9,7 +9,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace ui {
+namespace platform::qt {
 
 namespace {
 
@@ -63,4 +63,4 @@ void TermSignal::drain()
     emit terminateRequested();
 }
 
-} // namespace ui
+} // namespace platform::qt
