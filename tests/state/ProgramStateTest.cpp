@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orlo developers
+// The program's state loads the committed fixtures, replaces the custom tables, saves and converts
+// without any window.
+#include "state/ProgramState.h"
+
+#include "support/StoreTestUtil.h"
+
+#include <gtest/gtest.h>
+
+using namespace storetest;
+
+namespace {
+
+struct Folder
+{
+    TempDir dir;
+    state::ProgramState state { dir.path, "/opt/orlo", QStringLiteral("/opt/orlo/Orlohelp.hlp") };
+    int changed = 0;
+    QStringList failures;
+
+    // The fixtures, the configuration with `line` put in place of the line of its key.
+    explicit Folder(const std::string &line = {})
+    {
+        std::string cfg = ReadBytes(fs::path(ORLO_TEST_DATA) / "defaults.cfg");
+        if (const auto key = line.substr(0, line.find('=') + 1); !key.empty()) {
+            const auto at = cfg.find(key);
+            cfg.replace(at, cfg.find('\r', at) - at, line);
+        }
+        std::ofstream(dir / "ORLOPREF.CFG", std::ios::binary) << cfg;
+        fs::copy_file(fs::path(ORLO_TEST_DATA) / "cp1252.dat", dir / "ORL_USER.DAT");
+        QObject::connect(&state, &state::ProgramState::customGroupsChanged, [this] { ++changed; });
+        QObject::connect(
+            &state, &state::ProgramState::saveFailed, [this](const QString &name) { failures << name; });
+    }
+};
+
+TEST(ProgramState, LoadsBothFixturesAndBuildsTheCustomGroupsFromThem)
+{
+    Folder f("Quantity=30");
+    const state::LoadReport report = f.state.load();
+    EXPECT_FALSE(report.defaultsLoaded);
+    EXPECT_FALSE(report.customFileFailed);
+    EXPECT_EQ(f.state.settings().pnSelUnitGrp, 30);
+    EXPECT_EQ(f.state.userTables().UserGrpName[0],
+        "Fl\xc3\xa4"
+        "che m\xc2\xb2");
+    // The second custom group is the fixture's temperature scale: 100 °C is 212 °F.
+    EXPECT_EQ(f.state.catalogue().GroupName[core::pnUserGrpFirst + 1], "Temperatur \xc2\xb0");
+    EXPECT_EQ(f.state.convert(0, 1, "100", 0, [] {}), std::optional<std::string>("212.000"));
+}
+
+TEST(ProgramState, ReportsWhatTheWindowMustTellAndKeepsGroupsInRange)
+{
+    TempDir empty;
+    state::ProgramState none(empty.path / "missing", "/opt/orlo", QString());
+    const state::LoadReport report = none.load();
+    EXPECT_TRUE(report.defaultsLoaded);
+    EXPECT_TRUE(report.customFileFailed);
+
+    for (const char *line : { "Quantity=77", "Quantity=-3", "Quantity=52" }) {
+        Folder f(line);
+        f.state.load();
+        EXPECT_EQ(f.state.settings().pnSelUnitGrp, std::string(line) == "Quantity=52" ? 52 : 0) << line;
+    }
+}
+
+TEST(ProgramState, ReplacingTheCustomTablesRebuildsSignalsAndSaves)
+{
+    Folder f;
+    f.state.load();
+    core::UserTables t = f.state.userTables();
+    t.UserGrpName[3] = "Flow";
+    t.UserUnitName[3][0] = "l/s";
+    t.UserCoefText[3][0] = "0.001";
+    t.UserCoef[3][0] = 0.001;
+    EXPECT_TRUE(f.state.replaceCustomTables(t).saved);
+    EXPECT_EQ(f.changed, 1);
+    EXPECT_EQ(f.state.catalogue().GroupName[core::pnUserGrpFirst + 3], "Flow");
+    core::UserTables back;
+    ASSERT_EQ(store::DatRead(f.dir.path, back), store::DatReadResult::Loaded);
+    EXPECT_EQ(back.UserGrpName[3], "Flow");
+    EXPECT_EQ(back.UserGrpName[0], t.UserGrpName[0]);
+    EXPECT_TRUE(f.failures.isEmpty());
+}
+
+TEST(ProgramState, AFailedSaveIsReportedAndTheRunKeepsItsChanges)
+{
+    Folder f;
+    f.state.load();
+    fs::remove_all(f.dir.path);
+    core::UserTables t = f.state.userTables();
+    t.UserGrpName[4] = "Kept";
+    const state::SaveResult custom = f.state.replaceCustomTables(t);
+    EXPECT_FALSE(custom.saved);
+    EXPECT_EQ(custom.fileName, QStringLiteral("ORL_USER.DAT"));
+    EXPECT_EQ(f.state.catalogue().GroupName[core::pnUserGrpFirst + 4], "Kept");
+    f.state.settings().pnFigure = 8;
+    EXPECT_FALSE(f.state.saveSettings().saved);
+    EXPECT_EQ(f.failures, (QStringList { QStringLiteral("ORL_USER.DAT"), QStringLiteral("ORLOPREF.CFG") }));
+    EXPECT_EQ(f.state.settings().pnFigure, 8);
+}
+
+TEST(ProgramState, ConvertsWithTheChosenGroupFiguresAndFormatAndSettlesTheFormat)
+{
+    Folder f("Form=3");
+    f.state.load();
+    store::Settings &s = f.state.settings();
+    EXPECT_EQ(s.pnFormFlag, 3); // the About request, until the start-up has shown the box
+    f.state.settleFormat();
+    EXPECT_EQ(s.pnFormFlag, 0);
+    s.pnSelUnitGrp = 0; // Length: mile (6) into meter (0)
+    s.pnFigure = 4;
+    EXPECT_EQ(f.state.convert(6, 0, "1", 0, [] {}), std::optional<std::string>("1609"));
+    s.pnFormFlag = 1;
+    EXPECT_EQ(f.state.convert(6, 0, "1", 0, [] {}), std::optional<std::string>("1.609E+03"));
+    int commas = 0;
+    f.state.convert(6, 0, "1,5", 0, [&] { ++commas; });
+    EXPECT_EQ(commas, 1);
+    // Saved and read back as the next start reads it.
+    EXPECT_TRUE(f.state.saveSettings().saved);
+    state::ProgramState next(f.dir.path, "/opt/orlo", QString());
+    next.load();
+    EXPECT_EQ(next.settings().pnFigure, 4);
+    EXPECT_EQ(next.settings().pnFormFlag, 1);
+}
+
+} // namespace
