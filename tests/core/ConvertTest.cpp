@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Orlo developers
 
 #include "core/mOrlo.h"
-#include "support/CaseFile.h"
+#include "support/CaseTable.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -27,15 +27,19 @@ TEST(Convert, Cases)
 {
     const core::Catalogue cat = WithCustomGroup();
     for (const cases::Case &c : cases::Read("core/convert.txt")) {
-        SCOPED_TRACE(c.where);
-        const auto number = [&c](std::size_t k, int otherwise) {
-            return std::int16_t(c[k].empty() ? otherwise : std::stoi(c[k]));
+        SCOPED_TRACE(c.where());
+        const auto number = [&c](const char *column, int otherwise) {
+            return std::int16_t(c[column].empty() ? otherwise : std::stoi(c[column]));
         };
-        const core::ConvertInput in {
-            number(0, 0), number(1, 0), number(2, 0), c[3], number(5, 6), number(6, 0), number(7, 0)
-        };
+        const core::ConvertInput in { number("group", 0),
+            number("from", 0),
+            number("into", 0),
+            c["input"],
+            number("figures", 6),
+            number("form", 0),
+            number("warp", 0) };
         const auto result = core::Convert(cat, in, [] {});
-        EXPECT_EQ(result.value_or("<keep>"), c[4]);
+        EXPECT_EQ(result.value_or("<keep>"), c["result"]);
     }
 }
 

@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Orlo developers
 
 #include "core/mOrlo.h"
-#include "support/CaseFile.h"
+#include "support/CaseTable.h"
 
 #include <algorithm>
 #include <charconv>
@@ -16,16 +16,16 @@ namespace {
 TEST(Formatting, Cases)
 {
     for (const cases::Case &c : cases::Read("core/format.txt")) {
-        SCOPED_TRACE(c.where);
-        const auto figures = [&c] { return std::int16_t(std::stoi(c[2])); };
-        if (c[0] == "comma")
-            EXPECT_EQ(core::CommaToPeriod(c[1]), c[3]);
-        else if (c[0] == "int")
-            EXPECT_EQ(core::FormatInteger(cases::Number(c[1])), c[3]);
-        else if (c[0] == "exp")
-            EXPECT_EQ(core::ExpressAsExp(cases::Number(c[1]), figures()), c[3]);
+        SCOPED_TRACE(c.where());
+        const auto figures = [&c] { return std::int16_t(std::stoi(c["figures"])); };
+        if (c["procedure"] == "comma")
+            EXPECT_EQ(core::CommaToPeriod(c["value"]), c["text"]);
+        else if (c["procedure"] == "int")
+            EXPECT_EQ(core::FormatInteger(cases::Number(c["value"])), c["text"]);
+        else if (c["procedure"] == "exp")
+            EXPECT_EQ(core::ExpressAsExp(cases::Number(c["value"]), figures()), c["text"]);
         else
-            EXPECT_EQ(core::TrimFigures(cases::Number(c[1]), figures()), c[3]);
+            EXPECT_EQ(core::TrimFigures(cases::Number(c["value"]), figures()), c["text"]);
     }
 }
 

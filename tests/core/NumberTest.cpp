@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Orlo developers
 // The readers of typed numbers: Val, InvalidNumCheck and the number-system procedures.
 #include "core/mOrlo.h"
-#include "support/CaseFile.h"
+#include "support/CaseTable.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -20,20 +20,21 @@ TEST(Numbers, Cases)
         { "FmtOctToDec", core::FmtOctToDec },
         { "FmtHexToDec", core::FmtHexToDec } };
     for (const cases::Case &c : cases::Read("core/numbers.txt")) {
-        SCOPED_TRACE(c.where + " \"" + c[1] + "\"");
-        if (c[0] == "val") {
-            const auto v = core::Val(c[1]);
-            EXPECT_EQ(v.has_value(), c[2] != "none");
-            if (v && c[2] != "none") {
-                EXPECT_EQ(*v, cases::Number(c[2]));
+        SCOPED_TRACE(c.where() + " \"" + c["text"] + "\"");
+        const std::string &procedure = c["procedure"];
+        if (procedure == "val") {
+            const auto v = core::Val(c["text"]);
+            EXPECT_EQ(v.has_value(), c["value"] != "none");
+            if (v && c["value"] != "none") {
+                EXPECT_EQ(*v, cases::Number(c["value"]));
             }
-        } else if (c[0] == "check") {
+        } else if (procedure == "check") {
             int notices = 0;
-            EXPECT_EQ(core::InvalidNumCheck(c[1], [&notices] { ++notices; }), std::stoi(c[2]));
-            EXPECT_EQ(notices, c[3].empty() ? 0 : std::stoi(c[3]));
+            EXPECT_EQ(core::InvalidNumCheck(c["text"], [&notices] { ++notices; }), std::stoi(c["result"]));
+            EXPECT_EQ(notices, c["notices"].empty() ? 0 : std::stoi(c["notices"]));
         } else {
-            ASSERT_EQ(procedures.count(c[0]), 1u);
-            EXPECT_EQ(procedures.at(c[0])(c[1]), c[2]);
+            ASSERT_EQ(procedures.count(procedure), 1u);
+            EXPECT_EQ(procedures.at(procedure)(c["text"]), c["result"]);
         }
     }
     EXPECT_EQ(core::InvalidNumCheck("1,5", core::CommaNotice()), 0); // no callback is no crash

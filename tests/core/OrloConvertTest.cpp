@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
 
-#include "support/CaseFile.h"
+#include "support/CaseTable.h"
 #include "tools/Cli.h"
 
 #include <algorithm>
@@ -55,10 +55,11 @@ FakeIo Cli(
 TEST(OrloConvert, SingleValuesAndUsageErrors)
 {
     for (const cases::Case &c : cases::Read("core/cli.txt")) {
-        SCOPED_TRACE(c.where);
-        const FakeIo o = Cli({ c.f.begin() + std::min(c.f.size(), std::size_t(2)), c.f.end() }, "1\n");
-        EXPECT_EQ(o.status, std::stoi(c[0])) << o.err;
-        EXPECT_EQ(o.out, o.status == 2 ? "" : c[1] + "\n");
+        SCOPED_TRACE(c.where());
+        const std::vector<std::string> args = c.from("arguments");
+        const FakeIo o = Cli({ args.begin(), args.end() }, "1\n");
+        EXPECT_EQ(o.status, std::stoi(c["status"])) << o.err;
+        EXPECT_EQ(o.out, o.status == 2 ? "" : c["output"] + "\n");
         EXPECT_EQ(o.err.empty(), o.status != 2) << o.err;
     }
 }

@@ -4,27 +4,13 @@
 // Convert command answers the same group, units and value; custom groups; suggestions.
 #include "core/Query.h"
 
-#include "support/CaseFile.h"
+#include "support/CaseTable.h"
+#include "support/CatalogueLookup.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
-
-std::int16_t GroupNamed(const core::Catalogue &cat, const std::string &name)
-{
-    const auto at = std::find(cat.GroupName.begin(), cat.GroupName.end(), name);
-    EXPECT_NE(at, cat.GroupName.end()) << name;
-    return static_cast<std::int16_t>(at - cat.GroupName.begin());
-}
-
-std::int16_t UnitLabelled(const core::Catalogue &cat, std::int16_t g, const std::string &label)
-{
-    const auto &units = cat.UnitName[g];
-    const auto at = std::find(units.begin(), units.begin() + cat.UnitCount[g], label);
-    EXPECT_NE(at, units.begin() + cat.UnitCount[g]) << label;
-    return static_cast<std::int16_t>(at - units.begin());
-}
 
 std::vector<std::string> List(const std::string &field)
 {
@@ -44,9 +30,9 @@ TEST(Query, FormsNamesAndAnswersFromTheTable)
     core::UserTables user;
     const core::Catalogue cat = core::BuildCatalogue(15, 15, user);
     for (const cases::Case &c : cases::Read("core/query.txt")) {
-        SCOPED_TRACE(c.where);
-        const auto q = core::ReadQuery(cat, c[1]);
-        if (c[0] == "none") {
+        SCOPED_TRACE(c.where());
+        const auto q = core::ReadQuery(cat, c["text"]);
+        if (c["kind"] == "none") {
             EXPECT_FALSE(q.has_value());
             continue;
         }
@@ -54,20 +40,22 @@ TEST(Query, FormsNamesAndAnswersFromTheTable)
         std::vector<std::string> groups;
         for (const core::QueryReading &r : q->readings)
             groups.push_back(cat.GroupName[r.group]);
-        if (c[0] == "read") {
-            const std::int16_t g = GroupNamed(cat, c[2]);
-            const core::QueryReading expected { g, UnitLabelled(cat, g, c[3]), UnitLabelled(cat, g, c[4]) };
+        if (c["kind"] == "read") {
+            const std::int16_t g = cases::GroupNamed(cat, c["group"]);
+            const core::QueryReading expected {
+                g, cases::UnitNamed(cat, g, c["from"]), cases::UnitNamed(cat, g, c["into"])
+            };
             ASSERT_EQ(q->readings, std::vector { expected });
             // The answer is the Convert command's text for the same group, units and value.
             core::ConvertInput in { g, expected.from, expected.into, q->value, 8, 0, 0 };
             EXPECT_EQ(core::Answer(cat, *q, expected, 8, 0, [] {}), core::Convert(cat, in, [] {}));
-        } else if (c[0] == "many") {
-            EXPECT_EQ(groups, List(c[2]));
-        } else if (c[0] == "unknown") {
+        } else if (c["kind"] == "many") {
+            EXPECT_EQ(groups, List(c["group"]));
+        } else if (c["kind"] == "unknown") {
             EXPECT_EQ(groups, std::vector<std::string> {});
-            EXPECT_EQ(q->unknown, List(c[2]));
+            EXPECT_EQ(q->unknown, List(c["group"]));
         } else {
-            ASSERT_EQ(c[0], "nogroup");
+            ASSERT_EQ(c["kind"], "nogroup");
             EXPECT_EQ(groups, std::vector<std::string> {});
             EXPECT_TRUE(q->unknown.empty());
         }

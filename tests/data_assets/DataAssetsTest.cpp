@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Orlo developers
 // The compiled-in pictures, the icon files and the help file, checked the way the program uses them.
 #include "data/Resources.h"
+#include "support/QtCaseTable.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -169,21 +170,11 @@ private slots:
         QVERIFY(block.blockFormat().headingLevel() > 0);
     }
 
-    void helpNamesEveryCommand_data()
-    {
-        QTest::addColumn<QString>("text");
-        const QByteArray terms = readAll(QStringLiteral(ORLO_TEST_DATA "/data_assets/help_terms.txt"));
-        QVERIFY2(!terms.isEmpty(), "no tests/data/data_assets/help_terms.txt");
-        for (const QByteArray &line : terms.split('\n')) {
-            if (!line.isEmpty() && !line.startsWith('#'))
-                QTest::newRow(line.constData()) << QString::fromUtf8(line);
-        }
-    }
-
+    void helpNamesEveryCommand_data() { cases::AddRows("data_assets/help_terms.txt"); }
     void helpNamesEveryCommand()
     {
-        QFETCH(QString, text);
-        QVERIFY2(m_help.toPlainText().contains(text), qPrintable(text));
+        QFETCH(cases::Row, f);
+        QVERIFY2(m_help.toPlainText().contains(f["name"]), qPrintable(f["name"]));
     }
 };
 

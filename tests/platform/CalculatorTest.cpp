@@ -4,6 +4,7 @@
 // into its box, and Copy.
 #include "companion/frmCalc.h"
 #include "platform/fake/FakePlatform.h"
+#include "support/QtCaseTable.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -50,24 +51,11 @@ class CalculatorTest : public QObject
     Q_OBJECT
 
 private slots:
-    void keys_data()
-    {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("display");
-        QFile f(QStringLiteral(ORLO_TEST_DATA "/platform/calc_keys.tsv"));
-        QVERIFY(f.open(QIODevice::ReadOnly | QIODevice::Text));
-        for (int n = 1; !f.atEnd(); ++n) {
-            const QStringList cols = QString::fromUtf8(f.readLine()).chopped(1).split(u'\t');
-            if (cols.size() == 2 && !cols[0].startsWith(u'#'))
-                QTest::addRow("line %d: %s", n, qPrintable(cols[0])) << cols[0] << cols[1];
-        }
-    }
-
+    void keys_data() { cases::AddRows("platform/calc_keys.txt"); }
     void keys()
     {
-        QFETCH(QString, keys);
-        QFETCH(QString, display);
-        QCOMPARE(Play(keys), display);
+        QFETCH(cases::Row, f);
+        QCOMPARE(Play(f["keys"]), f["display"]);
     }
 
     void typedKeys()

@@ -52,11 +52,11 @@ TEST(Cp1252, EveryByteRoundTripsAndKnownTextsConvertBothWays)
     }
     EXPECT_EQ(seen.size(), 256u);
     for (const cases::Case &c : cases::Read("store/cp1252.txt")) {
-        SCOPED_TRACE(c.where);
-        EXPECT_EQ(store::IsStorable(c[1]), c[0] != "unstorable");
-        if (c[0] != "unstorable") {
-            EXPECT_EQ(store::FromCp1252(c[0]), c[1]);
-            EXPECT_EQ(store::ToCp1252(c[1]), c[0]);
+        SCOPED_TRACE(c.where());
+        EXPECT_EQ(store::IsStorable(c["utf-8"]), c["cp1252"] != "unstorable");
+        if (c["cp1252"] != "unstorable") {
+            EXPECT_EQ(store::FromCp1252(c["cp1252"]), c["utf-8"]);
+            EXPECT_EQ(store::ToCp1252(c["utf-8"]), c["cp1252"]);
         }
     }
 }
@@ -96,19 +96,19 @@ TEST(Cfg, EachLineIsReadByPosition)
         &S::psBtnTextColor2, &S::psBtnTextColor3 };
     // clang-format on
     for (const cases::Case &c : cases::Read("store/cfg_lines.txt")) {
-        SCOPED_TRACE(c.where);
-        if (c[0] == "value") {
-            EXPECT_EQ(store::GetCfgValue(c[1]), c[2]);
+        SCOPED_TRACE(c.where());
+        if (c["line index"] == "value") {
+            EXPECT_EQ(store::GetCfgValue(c["line"]), c["reads as"]);
             continue;
         }
-        const int n = std::stoi(c[0]);
+        const int n = std::stoi(c["line index"]);
         Settings s = Unusual(), expected;
-        const auto result = store::CfgParse(With({ { n, c[1] } }), s);
-        EXPECT_EQ(result, c[2] == "defaults" ? CfgReadResult::Defaults : CfgReadResult::Loaded);
+        const auto result = store::CfgParse(With({ { n, c["line"] } }), s);
+        EXPECT_EQ(result, c["reads as"] == "defaults" ? CfgReadResult::Defaults : CfgReadResult::Loaded);
         if (n >= 11)
-            expected.*texts[n - 11] = c[2];
-        else if (numbers[n] && c[2] != "defaults")
-            expected.*numbers[n] = std::int16_t(std::stoi(c[2]));
+            expected.*texts[n - 11] = c["reads as"];
+        else if (numbers[n] && c["reads as"] != "defaults")
+            expected.*numbers[n] = std::int16_t(std::stoi(c["reads as"]));
         EXPECT_EQ(s, expected);
     }
 }

@@ -16,13 +16,13 @@ core::UserTables Cp1252Tables()
 {
     core::UserTables t;
     for (const cases::Case &c : cases::Read("store/cp1252_dat.txt")) {
-        const auto g = std::stoul(c[0]);
-        if (c[1] == "name") {
-            t.UserGrpName[g] = c[2];
+        const auto g = std::stoul(c["group"]);
+        if (c["slot"] == "name") {
+            t.UserGrpName[g] = c["label"];
         } else {
-            const auto u = std::stoul(c[1]);
+            const auto u = std::stoul(c["slot"]);
             std::tie(t.UserUnitName[g][u], t.UserCoefText[g][u], t.UserOffsetText[g][u]) =
-                std::tie(c[2], c[3], c[4]);
+                std::tie(c["label"], c["coefficient"], c["offset"]);
         }
     }
     return t;

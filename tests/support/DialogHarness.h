@@ -47,7 +47,8 @@ struct Harness
             if (onGroupsChanged)
                 onGroupsChanged();
         });
-        QObject::connect(&state, &state::ProgramState::saveFailed, [this](const QString &name) { saveFailures << name; });
+        QObject::connect(
+            &state, &state::ProgramState::saveFailed, [this](const QString &name) { saveFailures << name; });
     }
     std::filesystem::path path() const { return state.dataDir(); }
     const core::UserTables &tables() const { return state.userTables(); }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
-// A converter window on recording fakes, with its two files in a fresh temporary folder, and the
-// case tables of tests/data/ui/main.
+// A converter window on recording fakes, with its two files in a fresh temporary folder.
 #pragma once
 
 #include "platform/fake/FakePlatform.h"
 #include "store/Store.h"
+#include "support/QtCaseTable.h"
 #include "ui/common/Lists.h"
 #include "ui/common/Texts.h"
 #include "ui/common/Twips.h"
@@ -24,24 +24,6 @@
 #include <QTimer>
 
 using Call = platform::fake::FakeWindowOrder::Call;
-
-// The rows of tests/data/ui/main/<file> as the column "f", each named by its first field: fields split at
-// "|", blanks around them dropped; "#" starts a comment line.
-inline void caseRows(const char *file)
-{
-    QTest::addColumn<QStringList>("f");
-    QFile in(QStringLiteral(ORLO_TEST_DATA "/ui/main/") + QString::fromLatin1(file));
-    QVERIFY2(in.open(QIODevice::ReadOnly | QIODevice::Text), file);
-    while (!in.atEnd()) {
-        const QString line = QString::fromUtf8(in.readLine()).chopped(1);
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        QStringList f = line.split(QLatin1Char('|'));
-        for (QString &s : f)
-            s = s.trimmed();
-        QTest::newRow(f[0].toUtf8().constData()) << f;
-    }
-}
 
 inline QStringList entries(const QListWidget *list)
 {
@@ -151,14 +133,14 @@ struct MainHarness
     const ui::Controls &c() const { return w->controls(); }
     const ui::Menus &m() const { return w->menus(); }
     const ui::Labels &l() const { return w->labels(); }
-    // The message boxes shown, each as "icon: title: text" with "\r" written out, joined by " / ".
+    // The message boxes shown, each as "icon: title: text", joined by " / ".
     QString messages() const
     {
         const char *icons[] = { "Information", "Exclamation", "Warning", "Critical" };
         QStringList out;
         for (const auto &b : fake.messages.shown)
             out << QStringLiteral("%1:%2: %3").arg(QLatin1String(icons[int(b.icon)]), b.title, b.text);
-        return out.join(QStringLiteral(" / ")).replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+        return out.join(QStringLiteral(" / "));
     }
     store::Settings saved() const
     {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/mOrlo.h"
-#include "support/CaseFile.h"
+#include "support/CaseTable.h"
 
 #include <algorithm>
 #include <cstdlib>

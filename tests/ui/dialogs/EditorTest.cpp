@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Orlo developers
 // The custom quantity editor: coefficient boxes, the working copy, OK and the ways out without it.
 #include "support/DialogHarness.h"
+#include "support/QtCaseTable.h"
 #include "ui/common/Colours.h"
 #include "ui/dialogs/frmUser.h"
 
@@ -46,29 +47,14 @@ class EditorTest : public QObject
     Q_OBJECT
 
 private slots:
-    void coefficientBox_data()
-    {
-        for (const char *column : { "before", "text", "rejected", "coef", "offset", "notices" })
-            QTest::addColumn<QString>(column);
-        QFile f(QStringLiteral(ORLO_TEST_DATA "/dialogs/coefficient_boxes.tsv"));
-        QVERIFY(f.open(QIODevice::ReadOnly | QIODevice::Text));
-        for (int n = 1; !f.atEnd(); ++n) {
-            const QStringList cols = QString::fromUtf8(f.readLine()).chopped(1).split(u'\t');
-            if (cols.size() == 6 && !cols[0].startsWith(u'#'))
-                QTest::addRow("line %d: %s", n, qPrintable(cols[1]))
-                    << cols[0] << cols[1] << cols[2] << cols[3] << cols[4] << cols[5];
-        }
-    }
+    void coefficientBox_data() { cases::AddRows("dialogs/coefficient_boxes.txt"); }
 
     // In an even and an odd row, whose colours differ.
     void coefficientBox()
     {
-        QFETCH(QString, before);
-        QFETCH(QString, text);
-        QFETCH(QString, rejected);
-        QFETCH(QString, coef);
-        QFETCH(QString, offset);
-        QFETCH(QString, notices);
+        QFETCH(cases::Row, f);
+        const QString before = f["before"], text = f["text"], rejected = f["rejected"], coef = f["coef"],
+                      offset = f["offset"], notices = f["notices"];
         for (auto [slot, colour] : { std::pair { 2, QApplication::palette().color(QPalette::Base) },
                  { 7, QColor(224, 224, 224) } }) {
             Editor e;
@@ -160,12 +146,13 @@ private slots:
             QVERIFY2(!e.w.isVisible(), way);
             QCOMPARE(e.h.onTop.pnFrmUserOpen, ui::kFalse);
             QCOMPARE(e.h.groupsChanged, 0);
-            QVERIFY(
-                e.h.tables().UserGrpName == tables.UserGrpName && e.h.tables().UserUnitName == tables.UserUnitName);
+            QVERIFY(e.h.tables().UserGrpName == tables.UserGrpName
+                && e.h.tables().UserUnitName == tables.UserUnitName);
             QVERIFY(e.h.tables().UserCoefText == tables.UserCoefText
                 && e.h.tables().UserOffsetText == tables.UserOffsetText);
             QVERIFY(e.h.catalogue().GroupName == cat.GroupName && e.h.catalogue().UnitName == cat.UnitName);
-            QVERIFY(e.h.catalogue().AffineScale == cat.AffineScale && e.h.catalogue().UnitCount == cat.UnitCount);
+            QVERIFY(
+                e.h.catalogue().AffineScale == cat.AffineScale && e.h.catalogue().UnitCount == cat.UnitCount);
             QVERIFY(!file.isEmpty() && e.h.datBytes() == file);
             e.w.Form_Load(); // the next opening starts from the tables
             QCOMPARE(e.w.txtUserUnit[0]->text(), QStringLiteral("a"));
@@ -177,9 +164,7 @@ private slots:
     void clearedGroupNameReachesTheTablesBeforeTheMenu()
     {
         for (std::size_t group : { 0, 3 }) {
-            Editor e([](Harness &h) {
-                h.user.UserGrpName.fill("Named");
-            });
+            Editor e([](Harness &h) { h.user.UserGrpName.fill("Named"); });
             std::string seenName = "unset", seenGroup = "unset";
             e.h.onGroupsChanged = [&] {
                 seenName = e.h.tables().UserGrpName[group];

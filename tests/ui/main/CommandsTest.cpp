@@ -68,49 +68,49 @@ private slots:
             QStringList({ QStringLiteral("4 m: meter = 4.00000 "), QStringLiteral("  =  ") }));
     }
 
-    void speedStatements_data() { caseRows("speed.txt"); }
+    void speedStatements_data() { cases::AddRows("ui/main/speed.txt"); }
     void speedStatements()
     {
-        QFETCH(QStringList, f);
+        QFETCH(cases::Row, f);
         h->open({ QStringLiteral("Quantity=9") });
-        clickRow(h->c().lstConvInto, f[2]);
-        bool answered = f[1] != QStringLiteral("Warp");
+        clickRow(h->c().lstConvInto, f["into"]);
+        bool answered = f["from"] != QStringLiteral("Warp");
         if (!answered)
             onNextPopup([&](QMenu *menu) { choose(menu, h->m().warpArray[1]); }, &answered);
-        clickRow(h->c().lstConvFrom, f[1]);
+        clickRow(h->c().lstConvFrom, f["from"]);
         QVERIFY(answered);
         if (h->c().txtInput->isEnabled())
             QTest::keyClicks(h->c().txtInput, QStringLiteral("2"));
         const QString result = h->c().txtResult->text();
         QVERIFY(!result.isEmpty() && result != QStringLiteral("Input error"));
         h->l().copy->click();
-        QCOMPARE(h->m().historyArray[0]->text(), f[3].arg(result));
+        QCOMPARE(h->m().historyArray[0]->text(), f["statement"].arg(result));
     }
 
-    void paste_data() { caseRows("paste.txt"); }
+    void paste_data() { cases::AddRows("ui/main/paste.txt"); }
     void paste()
     {
-        QFETCH(QStringList, f);
+        QFETCH(cases::Row, f);
         h->startMileIntoMetre(QStringLiteral("2"));
         h->state->settings().pnFigure = 4;
-        h->fake.clipboard.setText(f[2]);
-        f[1] == QStringLiteral("menu") ? h->m().editPaste->trigger() : h->l().paste->click();
-        QCOMPARE(h->c().txtInput->text(), f[3]);
-        QCOMPARE(h->c().txtResult->text(), f[4]);
+        h->fake.clipboard.setText(f["clipboard"]);
+        f["command"] == QStringLiteral("menu") ? h->m().editPaste->trigger() : h->l().paste->click();
+        QCOMPARE(h->c().txtInput->text(), f["input after"]);
+        QCOMPARE(h->c().txtResult->text(), f["result after"]);
         QCOMPARE(h->w->nHistCount, std::int16_t(0));
     }
 
-    void calculatorHandOff_data() { caseRows("calculator.txt"); }
+    void calculatorHandOff_data() { cases::AddRows("ui/main/calculator.txt"); }
     void calculatorHandOff()
     {
-        QFETCH(QStringList, f);
-        const bool starts = f[2] == QStringLiteral("1"), answers = f[3] == QStringLiteral("1");
-        h->startMileIntoMetre(f[1]);
+        QFETCH(cases::Row, f);
+        const bool starts = f["starts"] == QStringLiteral("1"), answers = f["answers"] == QStringLiteral("1");
+        h->startMileIntoMetre(f["input"]);
         h->fake.process.results = { starts ? std::optional<std::int64_t>(31337) : std::nullopt };
         h->fake.calculator.openResult = answers;
-        h->fake.calculator.pokeResult = f[4] == QStringLiteral("1");
+        h->fake.calculator.pokeResult = f["takes text"] == QStringLiteral("1");
         h->l().cal->click();
-        QCOMPARE(h->fake.journal.join(QLatin1Char(' ')), f[5]);
+        QCOMPARE(h->fake.journal.join(QLatin1Char(' ')), f["calls"]);
         QCOMPARE(h->fake.process.started, QStringList { h->state->calculatorProgram() });
         QVERIFY(h->state->calculatorProgram().endsWith(QStringLiteral("/VELDRA.EXE")));
         QVERIFY(!h->fake.calculator.isOpen());
@@ -122,45 +122,45 @@ private slots:
         for (const auto &poke : h->fake.calculator.pokes)
             QCOMPARE(std::pair(poke.item, poke.text),
                 std::pair(QStringLiteral("txtInput"), h->c().txtResult->text()));
-        QCOMPARE(h->messages(), f.value(6)); // once, whatever failed
+        QCOMPARE(h->messages(), f["message"]); // once, whatever failed
         h->l().cal->click(); // each command starts a calculator of its own, also after a failure
         QCOMPARE(h->fake.process.started.size(), 2);
     }
 
-    void keyTable_data() { caseRows("keys.txt"); }
+    void keyTable_data() { cases::AddRows("ui/main/keys.txt"); }
     void keyTable()
     {
-        QFETCH(QStringList, f);
+        QFETCH(cases::Row, f);
         ui::frmConvert &w = h->startMileIntoMetre(QStringLiteral("2"));
         const QString result = h->c().txtResult->text();
         h->fake.clipboard.setText(QStringLiteral("7"));
         h->fake.clipboard.sets = 0;
         h->state->settings().pnFigure = 4;
         QSignalSpy endings(&w, &ui::frmConvert::ended);
-        QWidget *target = f[1] == QStringLiteral("window") ? &w : w.findChild<QWidget *>(f[1]);
+        QWidget *target = f["focus"] == QStringLiteral("window") ? &w : w.findChild<QWidget *>(f["focus"]);
         QVERIFY(target);
         if (target == &w && w.focusWidget())
             w.focusWidget()->clearFocus();
         else if (target != &w)
             target->setFocus();
         QCOMPARE(QApplication::focusWidget(), target == &w ? nullptr : target);
-        const QKeyCombination key = QKeySequence::fromString(f[2])[0];
+        const QKeyCombination key = QKeySequence::fromString(f["key"])[0];
         QTest::keyPress(target, key.key(), key.keyboardModifiers());
-        QCOMPARE(h->c().txtResult->text(), f[10]);
+        QCOMPARE(h->c().txtResult->text(), f["result after press"]);
         QTest::keyRelease(target, key.key(), key.keyboardModifiers());
 
-        QCOMPARE(h->fake.clipboard.sets, f[3].toInt());
+        QCOMPARE(h->fake.clipboard.sets, f["copies"].toInt());
         if (h->fake.clipboard.sets > 0) // the result as it stood when the key was pressed
             QCOMPARE(h->fake.clipboard.text(), result);
-        QCOMPARE(w.nHistCount, f[4].toShort());
+        QCOMPARE(w.nHistCount, f["history"].toShort());
         if (w.nHistCount > 0)
             QCOMPARE(h->m().historyArray[0]->text(), QStringLiteral("2 mi: mile = %1 m: meter").arg(result));
-        QCOMPARE(h->c().txtInput->text(), f[5]);
-        QCOMPARE(h->fake.process.started.size(), f[6].toInt());
-        QCOMPARE(!w.isVisible(), f[7] == QStringLiteral("1"));
-        QCOMPARE(endings.count(), f[8].toInt());
-        QCOMPARE(w.settings().pnFigure, f[9].toShort());
-        QCOMPARE(h->c().txtResult->text(), f[11]);
+        QCOMPARE(h->c().txtInput->text(), f["input"]);
+        QCOMPARE(h->fake.process.started.size(), f["calculators"].toInt());
+        QCOMPARE(!w.isVisible(), f["out of view"] == QStringLiteral("1"));
+        QCOMPARE(endings.count(), f["ended"].toInt());
+        QCOMPARE(w.settings().pnFigure, f["figures"].toShort());
+        QCOMPARE(h->c().txtResult->text(), f["result after release"]);
         QVERIFY(h->fake.messages.shown.isEmpty());
     }
 
@@ -203,13 +203,13 @@ private slots:
         QVERIFY(h->fake.order.hasTaskbarEntry(&w));
     }
 
-    void minimiseAndComeBack_data() { caseRows("comeback.txt"); }
+    void minimiseAndComeBack_data() { cases::AddRows("ui/main/comeback.txt"); }
     void minimiseAndComeBack()
     {
-        QFETCH(QStringList, f);
-        const bool tray = f[3] == QStringLiteral("1");
-        h->fake.tray.available = f[2] == QStringLiteral("1");
-        ui::frmConvert &w = h->open({ QStringLiteral("ShowTop=") + f[1] });
+        QFETCH(cases::Row, f);
+        const bool tray = f["tray at minimize"] == QStringLiteral("1");
+        h->fake.tray.available = f["tray at start"] == QStringLiteral("1");
+        ui::frmConvert &w = h->open({ QStringLiteral("ShowTop=") + f["on top"] });
         QCOMPARE(h->fake.order.hasTaskbarEntry(&w), !h->fake.tray.available);
         for (QAction *a : { h->m().convConst, h->m().equiv, h->m().convArray[4] })
             a->trigger();
@@ -228,9 +228,9 @@ private slots:
 
         h->fake.order.calls.clear();
         const auto comeBack = [&] {
-            if (f[4] == QStringLiteral("icon"))
+            if (f["back by"] == QStringLiteral("icon"))
                 h->fake.tray.pressLeft();
-            else if (f[4] == QStringLiteral("another start"))
+            else if (f["back by"] == QStringLiteral("another start"))
                 w.showFromAnotherStart();
             else
                 w.showNormal();
@@ -240,23 +240,23 @@ private slots:
         QCOMPARE(w.pos(), QPoint(100, 50));
         // To the front (on top, and off again unless wanted), then each reference window above it.
         QList<Call> expected { { &w, 1 } };
-        if (f[1] == QStringLiteral("0"))
+        if (f["on top"] == QStringLiteral("0"))
             expected << Call { &w, 0 };
         expected << Call { &w, 0 } << Call { equiv, 1 } << Call { &w, 0 } << Call { constants, 1 };
         QCOMPARE(h->fake.order.calls, expected);
         h->m().fileExit->trigger(); // once ended, neither the icon nor another start shows it again
-        if (f[4] != QStringLiteral("task bar"))
+        if (f["back by"] != QStringLiteral("task bar"))
             comeBack();
         QVERIFY(!w.isVisible());
     }
 
-    void rightReleasePopsUpTheConvertMenu_data() { caseRows("traymenu.txt"); }
+    void rightReleasePopsUpTheConvertMenu_data() { cases::AddRows("ui/main/traymenu.txt"); }
     void rightReleasePopsUpTheConvertMenu()
     {
-        QFETCH(QStringList, f);
+        QFETCH(cases::Row, f);
         ui::frmConvert &w = h->open();
         QSignalSpy endings(&w, &ui::frmConvert::ended);
-        f[2] == QStringLiteral("1") ? w.showMinimized() : h->l().shrink->click();
+        f["minimised"] == QStringLiteral("1") ? w.showMinimized() : h->l().shrink->click();
         h->fake.tray.cursor = QPoint(120, 80);
         bool seen = false, asShown = false;
         onNextPopup(
@@ -264,7 +264,7 @@ private slots:
                 asShown = menu == h->m().convert && menu->pos() == QPoint(120, 80)
                     && h->m().conv_3->isVisible() && h->m().exit->isVisible()
                     && menu->defaultAction() == h->m().exit;
-                if (QAction *a = menu->findChild<QAction *>(f[1]); a && !f[1].isEmpty())
+                if (QAction *a = menu->findChild<QAction *>(f["chosen"]); a && !f["chosen"].isEmpty())
                     choose(menu, a);
                 else
                     menu->close();
@@ -273,10 +273,11 @@ private slots:
         h->fake.tray.releaseRight();
         QVERIFY(seen && asShown);
         QVERIFY(!h->m().conv_3->isVisible() && !h->m().exit->isVisible() && !h->m().convert->defaultAction());
-        const bool exits = f[1] == QStringLiteral("mnuExit");
+        const bool exits = f["chosen"] == QStringLiteral("mnuExit");
         QCOMPARE(endings.count(), exits ? 1 : 0);
         QCOMPARE(w.isVisible() && !w.isMinimized(), !exits); // back in its normal state unless ended
-        QCOMPARE(w.settings().pnSelUnitGrp, std::int16_t(f[1] == QStringLiteral("mnuConvArray_3") ? 3 : 0));
+        QCOMPARE(
+            w.settings().pnSelUnitGrp, std::int16_t(f["chosen"] == QStringLiteral("mnuConvArray_3") ? 3 : 0));
     }
 
 private:

@@ -21,35 +21,46 @@ class LayoutTest : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void geometry_data() { caseRows("layout.txt"); }
+    void geometry_data() { cases::AddRows("ui/main/layout.txt"); }
     void geometry()
     {
-        QFETCH(QStringList, f);
+        QFETCH(cases::Row, f);
         ui::LayoutMetrics m;
-        m.Tppx = m.Tppy = f[1].toShort();
-        m.lineHeightPx = f[2].toInt();
+        m.Tppx = m.Tppy = f["twips per pixel"].toShort();
+        m.lineHeightPx = f["line height"].toInt();
         m.frameHeightPx = 20;
         const ui::MainLayout g = ui::LayoutMain(m);
         const auto d = [](auto v) { return static_cast<double>(v); };
-        QList<double> got { d(g.capH), d(g.textTopTw), d(g.listTopTw), g.frameHeight, d(g.frameWidth) };
-        got << d(g.fromRight) << d(g.intoLeftBeforeFit) << d(g.pnBtnWidth) << d(g.clientWidth)
-            << d(g.intoLeft);
-        got << g.handLeft << g.handTop << d(g.rowH) << d(g.pnBtnTextTop) << g.clientHeight;
-        got << d(g.buttonLeft[1]) << g.windowHeightTw;
-        QCOMPARE(f.size(), got.size() + 3);
-        for (int i = 0; i < got.size(); ++i)
-            QVERIFY2(qAbs(got[i] - f[i + 3].toDouble()) < 1e-3,
-                qPrintable(QStringLiteral("field %1: %2").arg(i + 3).arg(got[i])));
+        const std::pair<const char *, double> got[] = { { "capH", d(g.capH) },
+            { "textTopTw", d(g.textTopTw) },
+            { "listTopTw", d(g.listTopTw) },
+            { "frameHeight", g.frameHeight },
+            { "frameWidth", d(g.frameWidth) },
+            { "fromRight", d(g.fromRight) },
+            { "intoLeftBeforeFit", d(g.intoLeftBeforeFit) },
+            { "pnBtnWidth", d(g.pnBtnWidth) },
+            { "clientWidth", d(g.clientWidth) },
+            { "intoLeft", d(g.intoLeft) },
+            { "handLeft", g.handLeft },
+            { "handTop", g.handTop },
+            { "rowH", d(g.rowH) },
+            { "pnBtnTextTop", d(g.pnBtnTextTop) },
+            { "clientHeight", g.clientHeight },
+            { "second command left", d(g.buttonLeft[1]) },
+            { "windowHeightTw", g.windowHeightTw } };
+        for (const auto &[column, value] : got)
+            QVERIFY2(qAbs(value - f[column].toDouble()) < 1e-3,
+                qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(column)).arg(value)));
     }
 
-    void colourText_data() { caseRows("colours.txt"); }
+    void colourText_data() { cases::AddRows("ui/main/colours.txt"); }
     void colourText()
     {
-        QFETCH(QStringList, f);
-        const std::optional<QColor> c = ui::ColourFromText(f[1].toStdString());
+        QFETCH(cases::Row, f);
+        const std::optional<QColor> c = ui::ColourFromText(f["text"].toStdString());
         QCOMPARE(
             c ? QStringLiteral("%1 %2 %3").arg(c->red()).arg(c->green()).arg(c->blue()) : QStringLiteral("-"),
-            f[2]);
+            f["rgb"]);
     }
 
     // A stored corner with a grip of the title bar on a screen stays; one off every screen comes to

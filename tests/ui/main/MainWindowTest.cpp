@@ -19,16 +19,16 @@ private slots:
     void init() { h.emplace(); }
     void cleanup() { h.reset(); }
 
-    void startUp_data() { caseRows("startup.txt"); }
+    void startUp_data() { cases::AddRows("ui/main/startup.txt"); }
     void startUp()
     {
-        QFETCH(QStringList, f);
+        QFETCH(cases::Row, f);
         QMap<int, QString> groups;
-        for (const QString &g : f[2].split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        for (const QString &g : f["custom groups"].split(QLatin1Char(';'), Qt::SkipEmptyParts))
             groups[g.section(QLatin1Char('='), 0, 0).toInt()] = g.section(QLatin1Char('='), 1);
-        const bool noFiles = f[1] == QStringLiteral("-");
+        const bool noFiles = f["configuration"] == QStringLiteral("-");
         if (!noFiles)
-            h->writeFiles(f[1].split(QLatin1Char(' '), Qt::SkipEmptyParts), groups);
+            h->writeFiles(f["configuration"].split(QLatin1Char(' '), Qt::SkipEmptyParts), groups);
         bool visibleDuringMessages = false;
         h->fake.messages.onShow = [&](const auto &) { visibleDuringMessages |= h->w->isVisible(); };
         QList<int> aboutFlags; // the flag while each About box is up; -1 when the window showed
@@ -39,23 +39,23 @@ private slots:
                 aboutFlags << (win.isVisible() ? -1 : win.settings().pnFormFlag);
             });
         });
-        QCOMPARE(aboutFlags, QList<int>(f[9].toInt(), 3));
+        QCOMPARE(aboutFlags, QList<int>(f["about boxes"].toInt(), 3));
         if (!groups.isEmpty())
             h->m().userArray[groups.lastKey()]->trigger();
 
         QVERIFY(w.isVisible() && !visibleDuringMessages);
         QCOMPARE(w.pos(), QPoint(56, 90)); // 840 and 1350 twips
-        QCOMPARE(w.windowHandle()->title(), ui::texts::kTitle + QStringLiteral(" - ") + f[3]);
-        QCOMPARE(checkedItems(h->m()), f[4]);
-        QCOMPARE(h->c().lstConvFrom->count(), f[5].toInt());
-        QCOMPARE(h->c().lstConvInto->count(), f[6].toInt());
-        if (f[5] != f[6]) {
+        QCOMPARE(w.windowHandle()->title(), ui::texts::kTitle + QStringLiteral(" - ") + f["caption"]);
+        QCOMPARE(checkedItems(h->m()), f["group item"]);
+        QCOMPARE(h->c().lstConvFrom->count(), f["from entries"].toInt());
+        QCOMPARE(h->c().lstConvInto->count(), f["into entries"].toInt());
+        if (f["from entries"] != f["into entries"]) {
             QCOMPARE(entries(h->c().lstConvFrom).last(), QStringLiteral("Warp"));
             QVERIFY(!entries(h->c().lstConvInto).contains(QStringLiteral("Warp")));
         }
-        QCOMPARE(checkedItems(h->m(), h->m().optionsFigArray), f[7]);
-        QCOMPARE(checkedItems(h->m(), h->m().optionsFormArray), f[8]);
-        QCOMPARE(w.settings().pnFormFlag, f[8].right(1).toShort());
+        QCOMPARE(checkedItems(h->m(), h->m().optionsFigArray), f["figure item"]);
+        QCOMPARE(checkedItems(h->m(), h->m().optionsFormArray), f["format item"]);
+        QCOMPARE(w.settings().pnFormFlag, f["format item"].right(1).toShort());
         // The custom quantity menu: its unnamed first item and the named ones, captions as typed.
         QCOMPARE(h->m().user->menuAction()->isEnabled(), !groups.isEmpty());
         for (int i = 0; i < h->m().userArray.size(); ++i)
@@ -63,7 +63,7 @@ private slots:
         for (auto it = groups.begin(); it != groups.end(); ++it)
             QCOMPARE(h->m().userArray[it.key()]->text(), it.value());
 
-        QCOMPARE(h->messages(), f.value(10));
+        QCOMPARE(h->messages(), f["messages"]);
         if (noFiles) // only the editor ever writes the custom quantity file
             QVERIFY(!QFile::exists(h->dir.filePath(QStringLiteral("ORL_USER.DAT"))));
     }
@@ -121,21 +121,21 @@ private slots:
         QCOMPARE(checkedItems(h->m()), QStringLiteral("mnuConvOtherArray_2"));
     }
 
-    void formatMenusReformatAtOnce_data() { caseRows("formats.txt"); }
+    void formatMenusReformatAtOnce_data() { cases::AddRows("ui/main/formats.txt"); }
     void formatMenusReformatAtOnce()
     {
-        QFETCH(QStringList, f);
-        h->startMileIntoMetre(f[1]);
+        QFETCH(cases::Row, f);
+        h->startMileIntoMetre(f["input"]);
         QAction *last = nullptr;
-        for (const QString &item : f[2].split(QLatin1Char(' ')))
+        for (const QString &item : f["chosen"].split(QLatin1Char(' ')))
             (last = h->w->findChild<QAction *>(item))->trigger();
-        QCOMPARE(h->c().txtResult->text(), f[4]);
-        QCOMPARE(h->w->settings().pnFigure, f[3].toShort());
-        QCOMPARE(checkedItems(h->m(), h->m().optionsFigArray + h->m().optionsFormArray), f[5]);
+        QCOMPARE(h->c().txtResult->text(), f["result"]);
+        QCOMPARE(h->w->settings().pnFigure, f["figures"].toShort());
+        QCOMPARE(checkedItems(h->m(), h->m().optionsFigArray + h->m().optionsFormArray), f["checked"]);
         h->c().txtResult->clear(); // the checked item again keeps its mark and converts again
         last->trigger();
-        QCOMPARE(h->c().txtResult->text(), f[4]);
-        QCOMPARE(checkedItems(h->m(), h->m().optionsFigArray + h->m().optionsFormArray), f[5]);
+        QCOMPARE(h->c().txtResult->text(), f["result"]);
+        QCOMPARE(checkedItems(h->m(), h->m().optionsFigArray + h->m().optionsFormArray), f["checked"]);
     }
 
     void warpPopsUpItsMenuAndDisablesTheInput()
@@ -182,15 +182,15 @@ private slots:
         QCOMPARE(h->fake.order.calls.last(), (Call { &again, 1 }));
     }
 
-    void whichEndingsSave_data() { caseRows("endings.txt"); }
+    void whichEndingsSave_data() { cases::AddRows("ui/main/endings.txt"); }
     void whichEndingsSave()
     {
-        QFETCH(QStringList, f);
-        const bool saves = f[2] == QStringLiteral("1");
+        QFETCH(cases::Row, f);
+        const bool saves = f["saves"] == QStringLiteral("1");
         ui::frmConvert &w = h->open({ QStringLiteral("Quantity=3") });
         h->m().convArray[11]->trigger();
         QSignalSpy ended(&w, &ui::frmConvert::ended);
-        if (f[1] == QStringLiteral("signal")) {
+        if (f["ending"] == QStringLiteral("signal")) {
             platform::qt::TermSignal term;
             QVERIFY(term.install());
             QObject::connect(&term, &platform::qt::TermSignal::terminateRequested, &w, [&w] {
@@ -198,10 +198,10 @@ private slots:
             });
             std::raise(SIGTERM);
             QTRY_COMPARE(ended.count(), 1);
-        } else if (f[1] == QStringLiteral("close")) {
+        } else if (f["ending"] == QStringLiteral("close")) {
             w.close();
         } else {
-            w.Form_QueryUnload(f[1].toInt());
+            w.Form_QueryUnload(f["ending"].toInt());
         }
         QCOMPARE(h->saved().pnSelUnitGrp, std::int16_t(saves ? 11 : 3));
         QCOMPARE(ended.count(), saves ? 1 : 0);
