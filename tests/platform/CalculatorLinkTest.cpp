@@ -19,7 +19,6 @@
 using namespace std::chrono_literals;
 using platform::qt::QtCalculatorLink;
 using platform::qt::QtProcessStarter;
-using platform::qt::QtSingleInstance;
 
 namespace {
 
@@ -42,16 +41,6 @@ QString TextOf(const QString &connection)
     const QDBusMessage reply = QDBusConnection::sessionBus().call(msg, QDBus::Block, 2000);
     return reply.arguments().isEmpty() ? QStringLiteral("<no answer>")
                                        : reply.arguments().constFirst().toString();
-}
-
-// A second start: 0 when a running converter answered, 1 when none did. Waits with the event loop
-// running, so this process can answer too.
-int SecondStart()
-{
-    QProcess probe;
-    QSignalSpy finished(&probe, &QProcess::finished);
-    probe.start(QStringLiteral(PROBE_PATH), QStringList());
-    return finished.wait(10000) ? probe.exitCode() : -1;
 }
 
 } // namespace
@@ -138,18 +127,6 @@ private slots:
         clock.start();
         QVERIFY(!QtCalculatorLink().open(*pid, 20s));
         QVERIFY2(clock.elapsed() < 10000, "open waited for a process that had ended");
-    }
-
-    void secondStartActivatesTheFirst()
-    {
-        QCOMPARE(SecondStart(), 1);
-        QtSingleInstance running;
-        int activations = 0;
-        running.listen([&activations] { ++activations; });
-        // Our own name does not count as another converter.
-        QVERIFY(!running.activateRunning());
-        QCOMPARE(SecondStart(), 0);
-        QTRY_COMPARE(activations, 1);
     }
 };
 

@@ -71,6 +71,12 @@ TEST(ProgramState, ReplacingTheCustomTablesRebuildsSignalsAndSaves)
     f.state.load();
     core::UserTables t = f.state.userTables();
     t.UserGrpName[3] = "Flow";
+    t.UserGrpName[0].clear();
+    // Told of the change, the windows refresh from tables that already hold it.
+    QObject::connect(&f.state, &state::ProgramState::customGroupsChanged, [&f] {
+        EXPECT_EQ(f.state.userTables().UserGrpName[3] + f.state.catalogue().GroupName[core::pnUserGrpFirst],
+            "Flow");
+    });
     t.UserUnitName[3][0] = "l/s";
     t.UserCoefText[3][0] = "0.001";
     t.UserCoef[3][0] = 0.001;

@@ -48,7 +48,8 @@ public:
     static QString GetPart(const QString &text, QChar separator, int selector);
 
     std::int16_t m_nGrp = 0;
-    core::UserTables m_work; // only the texts are used
+    // The tables as edited so far; the program's tables change only on OK.
+    const core::UserTables &workingCopy() const { return m_work; }
 
     QGroupBox *Frame1 = nullptr; // "Units of Measurement"
     QGroupBox *Frame2 = nullptr; // "Conversion Factors"
@@ -75,6 +76,8 @@ protected:
     void reject() override; // Esc is Cancel
 
 private:
+    core::UserTables m_work; // only the texts are used
+
     void fitQuantityFrame();
     void showGroup();
     void setGroupText(const QString &name);

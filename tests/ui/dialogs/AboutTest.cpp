@@ -61,8 +61,6 @@ private slots:
             QVERIFY(modalAndRunning && escapeKeptIt);
             QCOMPARE(int(h.settings.pnFormFlag), after);
             QCOMPARE(h.onTop.pnFrmInfoOpen, ui::kFalse);
-            // Every way out hands on-top back.
-            QVERIFY(h.fake.order.isOnTop(&h.main) && !h.fake.order.isOnTop(dialogs.info()));
             QVERIFY(!dialogs.info()->Timer1.isActive() && !dialogs.info()->Timer2.isActive());
         }
     }

@@ -157,31 +157,6 @@ private slots:
         QCOMPARE(h->c().lstConvInto->item(2)->text(), QString());
     }
 
-    void closeSavesAFileThatReloadsToTheSameState()
-    {
-        h->open().move(100, 50);
-        for (QAction *a :
-            { h->m().convArray[6], h->m().optionsFigArray[3], h->m().optionsFormArray[1], h->m().showTop })
-            a->trigger();
-        QSignalSpy ended(h->w.get(), &ui::frmConvert::ended);
-        h->m().fileExit->trigger();
-        QCOMPARE(ended.count(), 1);
-        const store::Settings s = h->saved();
-        const QList<std::int16_t> stored {
-            s.pnFrmConvLeft, s.pnFrmConvTop, s.pnSelUnitGrp, s.pnShowTop, s.pnFigure, s.pnFormFlag
-        };
-        QCOMPARE(stored, (QList<std::int16_t> { 1500, 750, 6, 1, 10, 1 }));
-
-        ui::frmConvert &again = h->start();
-        QVERIFY(h->fake.messages.shown.isEmpty());
-        QCOMPARE(again.windowTitle(), QStringLiteral(" Orlo Unit Converter - Temperature"));
-        QCOMPARE(again.pos(), QPoint(100, 50));
-        QCOMPARE(checkedItems(h->m()), QStringLiteral("mnuConvArray_6"));
-        QCOMPARE(checkedItems(h->m(), h->m().optionsFigArray + h->m().optionsFormArray),
-            QStringLiteral("mnuOptionsFigArray_3 mnuOptionsFormArray_1"));
-        QCOMPARE(h->fake.order.calls.last(), (Call { &again, 1 }));
-    }
-
     void whichEndingsSave_data() { cases::AddRows("ui/main/endings.txt"); }
     void whichEndingsSave()
     {
