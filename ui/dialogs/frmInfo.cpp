@@ -5,6 +5,7 @@
 
 #include "data/Resources.h"
 #include "ui/common/Colours.h"
+#include "ui/common/Texts.h"
 #include "ui/common/Windows.h"
 
 #include <QCloseEvent>
@@ -54,7 +55,7 @@ QFont Arial(double points, bool bold = false)
 frmInfo::frmInfo(WindowContext &ctx)
     : SecondaryWindow(ctx, Secondary::Info, Placement::Centred)
 {
-    setWindowTitle(QStringLiteral(" About Orlo Unit Converter"));
+    setWindowTitle(QStringLiteral(" About ") + texts::kProgramName);
     setModal(true);
 
     // Both frames drawn from their SVGs for this screen's scale.
@@ -63,7 +64,7 @@ frmInfo::frmInfo(WindowContext &ctx)
     imgMain = new QLabel(this);
     imgMain->setFixedSize(kPicture, kPicture);
 
-    lblAppname = new QLabel(QStringLiteral("Orlo Unit Converter"), this);
+    lblAppname = new QLabel(texts::kProgramName, this);
     lblAppname->setFont(Arial(14, true));
     lblVersion = new QLabel(QStringLiteral("Version 3.2"), this);
     lblVersion->setFont(Arial(9));

@@ -6,6 +6,7 @@
 #include "History.h"
 #include "frmConvert.h"
 #include "ui/common/Lists.h"
+#include "ui/common/Texts.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -20,12 +21,7 @@
 
 namespace ui {
 
-namespace {
-
-const QString kCalculatorMessage = QStringLiteral("The executable file cannot be found.");
-const QString kCalculatorTitle = QStringLiteral(" Error");
-
-} // namespace
+namespace { } // namespace
 
 // Clipboard and history
 
@@ -80,7 +76,7 @@ void frmConvert::lblCal_Click()
         return;
     m_ui.c.txtDest->setText(m_ui.c.txtResult->text());
     if (!m_calculator.send(m_state.calculatorProgram(), m_ui.c.txtDest->text()))
-        m_platform.messages.show(this, kCalculatorMessage, kCalculatorTitle, platform::MsgIcon::Critical);
+        m_platform.messages.show(this, texts::kNoCalculator, texts::kErrorTitle, platform::MsgIcon::Critical);
 }
 
 // Keyboard
