@@ -3,6 +3,8 @@
 
 #include "ui/common/SecondaryWindow.h"
 
+#include "data/Resources.h"
+
 #include <QCloseEvent>
 
 namespace ui {
@@ -13,6 +15,8 @@ SecondaryWindow::SecondaryWindow(WindowContext &ctx, Secondary which, Placement 
     , m_placement(placement)
 {
     setFont(DialogFont());
+    // The program's icon in the title bar and the task bar, as the main window has it.
+    setWindowIcon(resources::appIcon());
     // Closing a secondary window never ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
 }

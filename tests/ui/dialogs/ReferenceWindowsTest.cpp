@@ -240,6 +240,7 @@ private slots:
         dialogs.showEquiv();
         ui::frmEquiv *w = dialogs.equiv();
         QCOMPARE(w->windowTitle(), QStringLiteral(" Equivalents"));
+        QVERIFY(w->windowIcon().availableSizes().contains(QSize(16, 16))); // the program's, not the desktop's
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QVERIFY((w->frameGeometry().center() - screen.center()).manhattanLength() <= 2);
         const QPoint centred = w->pos();
