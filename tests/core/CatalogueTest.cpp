@@ -14,31 +14,6 @@ using core::Catalogue;
 using core::UserTables;
 constexpr std::size_t kUser = core::pnUserGrpFirst;
 
-TEST(Catalogue, GroupsLabelsAndFactors)
-{
-    UserTables user;
-    const Catalogue cat = core::BuildCatalogue(15, 15, user);
-    for (const cases::Case &c : cases::Read("core/catalogue.txt")) {
-        SCOPED_TRACE(c.where());
-        if (c["kind"] == "custom")
-            continue;
-        const auto g = std::stoul(c["group"]);
-        if (c["kind"] == "label") {
-            EXPECT_EQ(cat.UnitName[g][std::stoul(c["unit"])], c["label"]);
-        } else {
-            const auto count = std::stoul(c["count"]);
-            EXPECT_EQ(cat.GroupName[g], c["name"]);
-            ASSERT_EQ(cat.UnitCount[g], count);
-            EXPECT_EQ(cat.UnitName[g][count], ""); // nothing written past the last unit
-            for (std::size_t u = 0; u < count; ++u)
-                EXPECT_FALSE(cat.UnitName[g][u].empty()) << u;
-        }
-    }
-    // Factors are the identities' concern; the warp captions end with the menu.
-    EXPECT_EQ(core::WarpCaption(cat, 14), "");
-    EXPECT_EQ(core::WarpCaption(cat, -1), "");
-}
-
 UserTables NamedSlots(const std::vector<int> &slots)
 {
     UserTables user;

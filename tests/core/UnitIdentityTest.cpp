@@ -59,6 +59,8 @@ TEST(UnitIdentities, EveryBuiltInUnitConvertsAsItsDefinitionSays)
         EXPECT_NEAR(cases::Number(*result), expected, std::fabs(expected) * tolerance)
             << c["value"] << " " << c["from"] << " = " << *result << " " << c["into"];
     }
+    // Every unit was reached by its label, so each group holds the units it should, labelled as the
+    // table writes them; nothing lies past the last unit, and the warp captions end with the menu.
     for (std::size_t g = 0; g < core::kGroupSlots; ++g) {
         if (g >= core::pnUserGrpFirst && g < core::pnCompGrpFirst)
             continue;

@@ -5,6 +5,7 @@
 #include "support/MainHarness.h"
 #include "ui/dialogs/frmConstants.h"
 #include "ui/dialogs/frmEquiv.h"
+#include "ui/main/History.h"
 
 #include <QLocale>
 
@@ -72,19 +73,9 @@ private slots:
     void speedStatements()
     {
         QFETCH(cases::Row, f);
-        h->open({ QStringLiteral("Quantity=9") });
-        clickRow(h->c().lstConvInto, f["into"]);
-        bool answered = f["from"] != QStringLiteral("Warp");
-        if (!answered)
-            onNextPopup([&](QMenu *menu) { choose(menu, h->m().warpArray[1]); }, &answered);
-        clickRow(h->c().lstConvFrom, f["from"]);
-        QVERIFY(answered);
-        if (h->c().txtInput->isEnabled())
-            QTest::keyClicks(h->c().txtInput, QStringLiteral("2"));
-        const QString result = h->c().txtResult->text();
-        QVERIFY(!result.isEmpty() && result != QStringLiteral("Input error"));
-        h->l().copy->click();
-        QCOMPARE(h->m().historyArray[0]->text(), f["statement"].arg(result));
+        const QString statement = ui::HistoryStatement(
+            core::pnSpeedGrp, QStringLiteral("2"), f["from"], QStringLiteral("R"), f["into"]);
+        QCOMPARE(statement, f["statement"].arg(QStringLiteral("R")));
     }
 
     void paste_data() { cases::AddRows("ui/main/paste.txt"); }
