@@ -73,7 +73,8 @@ TEST(CustomGroups, RebuildReplacesTheCustomRowsOnly)
     Catalogue cat = core::BuildCatalogue(15, 15, user);
     user.UserGrpName[0] = "Renamed";
     user.UserUnitName[0][1] = "";
-    user.UserUnitName[19][0] = "x";
+    // Not = "x": g++ 12 at -O3 warns falsely about it (-Wrestrict, GCC bug 105651).
+    user.UserUnitName[19][0].assign(1, 'x');
     core::BuildCustomGroups(cat, user);
     EXPECT_EQ(
         std::tuple(cat.GroupName[kUser], cat.UnitName[kUser][1], cat.UnitCount[kUser], cat.UnitCount[48]),
