@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QXmlStreamReader>
 
 #include <map>
 
@@ -86,22 +85,6 @@ private slots:
         QVERIFY2(share > 0.2 && share < 1.0, qPrintable(QStringLiteral("opaque share %1").arg(share)));
     }
 
-    void aboutFramesDifferAndTheAppIconHasItsSmallDrawing()
-    {
-        const QImage full = QImage(resources::aboutFullPath()).convertToFormat(QImage::Format_ARGB32);
-        QVERIFY(!full.isNull());
-        QVERIFY2(full != QImage(resources::aboutHalfPath()).convertToFormat(QImage::Format_ARGB32),
-            "the two animation frames are the same picture");
-        const QList<QSize> sizes = resources::appIcon().availableSizes();
-        QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(64, 64)));
-        QCOMPARE(resources::appIcon().pixmap(16, 16).size(), QSize(16, 16));
-        // The tray has its own 16-pixel drawing, also at twice the size for 2x screens.
-        const QList<QSize> tray = resources::trayIcon().availableSizes();
-        QVERIFY(tray.contains(QSize(16, 16)) && tray.contains(QSize(32, 32)));
-        QCOMPARE(resources::trayIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
-            QImage(resources::trayIconPath()).convertToFormat(QImage::Format_ARGB32));
-    }
-
     // Drawn from the SVG at the screen's scale: twice the device pixels at 2x, not a PNG scaled up,
     // so the 2x picture holds detail the 1x one cannot (more distinct colours at its edges).
     void picturesAreDrawnAtTheScreensScale()
@@ -119,18 +102,6 @@ private slots:
                 one.toImage().scaled(64, 64, Qt::IgnoreAspectRatio, Qt::FastTransformation);
             QVERIFY2(sharp != scaledUp, "the 2x picture is the 1x picture scaled up");
         }
-    }
-
-    void scalableIconIsSvg()
-    {
-        QXmlStreamReader xml(
-            readAll(QStringLiteral(ORLO_DATA_DIR "/icons/hicolor/scalable/apps/org.orlo.Converter.svg")));
-        QVERIFY(xml.readNextStartElement());
-        QCOMPARE(xml.name().toString(), QStringLiteral("svg"));
-        QCOMPARE(xml.attributes().value(QStringLiteral("viewBox")).toString(), QStringLiteral("0 0 256 256"));
-        while (!xml.atEnd())
-            xml.readNext();
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     }
 
     void helpFileBesideExecutablesAndItsLinksResolve()

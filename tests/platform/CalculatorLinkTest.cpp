@@ -75,31 +75,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(CalculatorOwner().isEmpty(), 5000);
     }
 
-    // Every use starts a new calculator: open() waits for it straight after the start, and the value
-    // reaches the newest one, not an older one still running. Texts arrive as the converter writes them.
-    void newestCalculatorGetsTheValue()
-    {
-        QtCalculatorLink link;
-        const std::int64_t first = startCalculator();
-        QVERIFY(link.open(first, 3s));
-        const QString firstConnection = CalculatorOwner();
-        for (const char *text : { "212.000", "2.99792E+08", "", "Input error" }) {
-            QVERIFY(link.poke(kItem, QString::fromLatin1(text)));
-            QCOMPARE(TextOf(firstConnection), QString::fromLatin1(text));
-        }
-        link.close();
-
-        const std::int64_t second = startCalculator();
-        QVERIFY(second != first);
-        QVERIFY(link.open(second, 3s));
-        QVERIFY(link.poke(kItem, QStringLiteral("2")));
-        link.close();
-        const QString secondConnection = CalculatorOwner();
-        QVERIFY(secondConnection != firstConnection);
-        QCOMPARE(TextOf(secondConnection), QStringLiteral("2"));
-        QCOMPARE(TextOf(firstConnection), QStringLiteral("Input error"));
-    }
-
     void pokeOnlyWhileOpenToTheStartedCalculator()
     {
         QtCalculatorLink link;

@@ -26,14 +26,6 @@ private slots:
         QVERIFY2(clock.elapsed() < 10000, "waited for a bus that is not there");
     }
 
-    void eachStartRunsOnItsOwn()
-    {
-        platform::qt::QtSingleInstance instance;
-        bool called = false;
-        instance.listen([&called] { called = true; });
-        QVERIFY(!instance.activateRunning());
-        QVERIFY(!called);
-    }
 };
 
 QTEST_GUILESS_MAIN(NoBusTest)
