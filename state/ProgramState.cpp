@@ -31,6 +31,7 @@ LoadReport ProgramState::load()
     report.defaultsLoaded = store::CfgRead(m_dataDir, m_settings) == store::CfgReadResult::Defaults;
     if (m_settings.pnSelUnitGrp < 0 || m_settings.pnSelUnitGrp >= core::kGroupSlots)
         m_settings.pnSelUnitGrp = 0;
+    m_user = core::UserTables {}; // a reload reads the file afresh
     report.customFileFailed = store::DatRead(m_dataDir, m_user) == store::DatReadResult::OpenFailed;
     m_cat = core::BuildCatalogue(m_tppx, m_tppy, m_user);
     return report;

@@ -10,8 +10,6 @@ namespace fs = std::filesystem;
 namespace search {
 namespace {
 
-constexpr std::int16_t kScientific = 1;
-
 fs::file_time_type Modified(const fs::path &file)
 {
     std::error_code ec;
@@ -27,7 +25,8 @@ QString Utf8(const std::string &s)
 } // namespace
 
 SearchEngine::SearchEngine(fs::path dataDir)
-    : m_dir(std::move(dataDir))
+    : m_dir(dataDir)
+    , m_state(std::move(dataDir), {}, QString())
 { }
 
 void SearchEngine::refresh()
@@ -39,23 +38,23 @@ void SearchEngine::refresh()
     m_cfgTime = cfgTime;
     m_datTime = datTime;
     m_loaded = true;
-    store::CfgRead(m_dir, m_settings);
-    m_user = core::UserTables {};
-    store::DatRead(m_dir, m_user);
-    m_cat = core::BuildCatalogue(15, 15, m_user);
+    m_state.load();
+    // The window's format rule: 1 is Scientific, anything else (3 included, the About box's) Regular.
+    m_state.settleFormat();
 }
 
 std::optional<Result> SearchEngine::answer(const core::Query &q, const core::QueryReading &r) const
 {
-    // The window's format rule: 1 is Scientific, anything else (3 included, the About box's) Regular.
-    const std::int16_t form = m_settings.pnFormFlag == kScientific ? kScientific : 0;
+    const store::Settings &settings = m_state.settings();
+    const core::Catalogue &cat = m_state.catalogue();
     bool comma = false;
-    const auto text = core::Answer(m_cat, q, r, m_settings.pnFigure, form, [&comma] { comma = true; });
+    const auto text =
+        core::Answer(cat, q, r, settings.pnFigure, settings.pnFormFlag, [&comma] { comma = true; });
     // A value the converter would only read in part, or cannot read, is no answer to offer.
     if (!text || comma || *text == core::kInputError)
         return std::nullopt;
-    const std::string &from = m_cat.UnitName[r.group][r.from];
-    const std::string &into = m_cat.UnitName[r.group][r.into];
+    const std::string &from = cat.UnitName[r.group][r.from];
+    const std::string &into = cat.UnitName[r.group][r.into];
     Result out;
     out.id = QStringLiteral("%1:%2:%3:%4").arg(r.group).arg(r.from).arg(r.into).arg(Utf8(q.value));
     out.text = Utf8(*text);
@@ -70,15 +69,16 @@ QList<Result> SearchEngine::search(const QStringList &terms)
     if (words.size() > 1000) // no query is that long; the desktop sends every keystroke
         return {};
     refresh();
+    const core::Catalogue &cat = m_state.catalogue();
     const auto q =
-        core::ReadQuery(m_cat, std::string_view(words.constData(), static_cast<std::size_t>(words.size())));
+        core::ReadQuery(cat, std::string_view(words.constData(), static_cast<std::size_t>(words.size())));
     QList<Result> results;
     if (!q)
         return results;
     for (const core::QueryReading &r : q->readings) {
         if (auto a = answer(*q, r)) {
             if (q->readings.size() > 1)
-                a->description = Utf8(m_cat.GroupName[r.group]) + QStringLiteral(": ") + a->description;
+                a->description = Utf8(cat.GroupName[r.group]) + QStringLiteral(": ") + a->description;
             results.append(*a);
         }
     }
@@ -91,12 +91,13 @@ std::optional<Result> SearchEngine::result(const QString &id)
     if (parts.size() < 4)
         return std::nullopt;
     refresh();
+    const core::Catalogue &cat = m_state.catalogue();
     bool ok[3] = {};
     const core::QueryReading r { static_cast<std::int16_t>(parts[0].toShort(&ok[0])),
         static_cast<std::int16_t>(parts[1].toShort(&ok[1])),
         static_cast<std::int16_t>(parts[2].toShort(&ok[2])) };
     if (!ok[0] || !ok[1] || !ok[2] || r.group < 0 || r.group >= core::kGroupSlots || r.from < 0
-        || r.from >= m_cat.UnitCount[r.group] || r.into < 0 || r.into >= m_cat.UnitCount[r.group])
+        || r.from >= cat.UnitCount[r.group] || r.into < 0 || r.into >= cat.UnitCount[r.group])
         return std::nullopt;
     core::Query q;
     q.value = id.section(QLatin1Char(':'), 3).toStdString();

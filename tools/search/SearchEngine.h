@@ -5,7 +5,7 @@
 #pragma once
 
 #include "core/Query.h"
-#include "store/Store.h"
+#include "state/ProgramState.h"
 
 #include <QString>
 #include <QStringList>
@@ -38,12 +38,11 @@ private:
     std::optional<Result> answer(const core::Query &q, const core::QueryReading &r) const;
 
     std::filesystem::path m_dir;
+    // Loaded as the converter loads it; never saved from here.
+    state::ProgramState m_state;
     std::filesystem::file_time_type m_cfgTime {};
     std::filesystem::file_time_type m_datTime {};
     bool m_loaded = false;
-    store::Settings m_settings;
-    core::UserTables m_user;
-    core::Catalogue m_cat;
 };
 
 } // namespace search

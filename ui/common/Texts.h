@@ -10,8 +10,8 @@
 namespace ui::texts {
 
 // The title of the main window and of its message boxes; the window adds " - " and the group.
-inline const QString kTitle = QStringLiteral(" Orlo Unit Converter");
 inline const QString kProgramName = QStringLiteral("Orlo Unit Converter");
+inline const QString kTitle = QLatin1Char(' ') + kProgramName;
 
 inline const QString kComma = QString::fromUtf8(core::kCommaMessage.data(), core::kCommaMessage.size());
 inline const QString kDefaults =
