@@ -25,7 +25,6 @@ private slots:
         QVERIFY(!link.poke(QStringLiteral("txtInput"), QStringLiteral("1")));
         QVERIFY2(clock.elapsed() < 10000, "waited for a bus that is not there");
     }
-
 };
 
 QTEST_GUILESS_MAIN(NoBusTest)
