@@ -117,27 +117,18 @@ private slots:
             QVERIFY2(m_anchors.count(target) == 1, qPrintable(QStringLiteral("no anchor '%1'").arg(target)));
     }
 
-    void helpAnchorsOpenTheirTopics_data()
-    {
-        QTest::addColumn<QString>("anchor");
-        QTest::addColumn<QString>("heading");
-        QTest::newRow("contents") << QStringLiteral("contents") << QStringLiteral("Orlo Unit Converter 3.2");
-        QTest::newRow("17") << QStringLiteral("topic17") << QStringLiteral("The Physical Constants window");
-        QTest::newRow("18") << QStringLiteral("topic18")
-                            << QStringLiteral("Adding and editing custom quantities");
-    }
+    void helpAnchorsOpenTheirTopics_data() { cases::AddRows("data_assets/help_anchors.txt"); }
 
     // Opening the help at a topic scrolls to its anchor; the section's heading must follow there.
     void helpAnchorsOpenTheirTopics()
     {
-        QFETCH(QString, anchor);
-        QFETCH(QString, heading);
-        const auto found = m_anchors.find(anchor);
-        QVERIFY2(found != m_anchors.end(), qPrintable(anchor));
+        QFETCH(cases::Row, f);
+        const auto found = m_anchors.find(f["anchor"]);
+        QVERIFY2(found != m_anchors.end(), qPrintable(f["anchor"]));
         QTextBlock block = m_help.findBlock(found->second);
         while (block.isValid() && block.text().trimmed().isEmpty())
             block = block.next();
-        QCOMPARE(block.text().trimmed(), heading);
+        QCOMPARE(block.text().trimmed(), f["heading"]);
         QVERIFY(block.blockFormat().headingLevel() > 0);
     }
 

@@ -32,18 +32,10 @@ store::Settings SettingsOf(Generation k)
 {
     store::Settings s;
     s.pnFrmConvTop = Small(k, 1, 30000);
-    s.pnFrmConvLeft = Small(k, 7, 30000);
-    s.pnFrmConstTop = Small(k, 13, 30000);
     s.pnFrmConstLeft = Small(k, 17, 30000);
     s.pnSelUnitGrp = Small(k, 1, 52);
-    s.pnSelUnitItem = Small(k, 3, 41);
-    s.pnShowTop = Small(k, 1, 2);
     s.pnFigure = kFigures[k % 5];
-    s.pnFormFlag = Small(k, 1, 2);
-    s.psBtnFaceColor = std::to_string(k % 256) + "128064";
-    s.psBtnTextColor = std::string(k % 40, '9');
-    s.psBtnTextColor1 = "-1";
-    s.psBtnTextColor2 = std::to_string(k * 3);
+    s.psBtnTextColor = std::string(k % 40, '9'); // a line of changing length
     // The generation itself, read back by `check`.
     s.psBtnTextColor3 = std::to_string(k);
     return s;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
-// Runs on a private session bus (dbus-run-session) against the real calculator and a probe
-// program that plays a second converter.
+// Runs on a private session bus (dbus-run-session) against the real calculator.
 #include "platform/qt/BusNames.h"
 #include "platform/qt/QtBus.h"
 #include "platform/qt/QtServices.h"
@@ -10,8 +9,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QElapsedTimer>
-#include <QProcess>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <csignal>

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
-// The companion calculator: its keys and poked text from tests/data/platform/calc_keys.tsv, typing
+// The companion calculator: its keys and poked text from tests/data/platform/calc_keys.txt, the poke
 // into its box, and Copy.
 #include "companion/frmCalc.h"
 #include "platform/fake/FakePlatform.h"
 #include "support/QtCaseTable.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -56,24 +55,6 @@ private slots:
     {
         QFETCH(cases::Row, f);
         QCOMPARE(Play(f["keys"]), f["display"]);
-    }
-
-    void typedKeys()
-    {
-        platform::fake::FakeClipboard clipboard;
-        frmCalc w(clipboard);
-        w.show();
-        for (auto [typed, display] : { std::pair { "12+3", "15" },
-                 { "-5*2", "-10" }, // a leading minus is the sign
-                 { "9-4", "5" },
-                 { "7/2", "3.5" } }) {
-            QTest::keyClick(w.txtInput, Qt::Key_Escape);
-            QCOMPARE(w.txtInput->text(), QStringLiteral("0"));
-            QTest::keyClick(w.txtInput, Qt::Key_Backspace); // typed away, so the box is all the model has
-            QTest::keyClicks(w.txtInput, QString::fromLatin1(typed));
-            QTest::keyClick(w.txtInput, Qt::Key_Return);
-            QCOMPARE(w.txtInput->text(), QString::fromLatin1(display));
-        }
     }
 
     void pokeReachesTheInputBoxOnlyAndCopyTakesIt()

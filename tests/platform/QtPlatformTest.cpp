@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
-// The Qt services: message boxes, tray reasons, twips, window order, process start, help.
+// The Qt services: message boxes, twips, window order, process start, help.
 #include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
@@ -67,16 +67,8 @@ private slots:
         }
     }
 
-    void trayEventsAndTwips()
+    void twips()
     {
-        const auto mapped = [](QSystemTrayIcon::ActivationReason reason) {
-            const auto e = trayEvent(reason);
-            return e ? int(*e) : -1;
-        };
-        QCOMPARE(mapped(QSystemTrayIcon::Trigger), int(TrayIcon::Event::LeftPress));
-        QCOMPARE(mapped(QSystemTrayIcon::Context), int(TrayIcon::Event::RightRelease));
-        QCOMPARE(mapped(QSystemTrayIcon::DoubleClick), -1);
-        QCOMPARE(mapped(QSystemTrayIcon::Unknown), -1);
         // 1440 twips an inch; half-way sizes round to even, no reading means 96 dpi.
         const double dpi[] = { 96.0, 120.0, 100.0, 110.0, 1440.0 / 14.5, 0.0 };
         const int twips[] = { 15, 12, 14, 13, 14, 15 };
@@ -155,9 +147,8 @@ private slots:
         QCOMPARE(help.viewer(), viewer);
     }
 
-    // The help window's keys: Ctrl+F finds (round past the end), Alt+Left and Alt+Right go back and
-    // forward through followed links, Escape closes the find bar and then the window; it carries
-    // the program's icon.
+    // The help window's keys: Ctrl+F finds (round past the end), Escape closes the find bar and then
+    // the window; it carries the program's icon.
     void helpWindowKeys()
     {
         QTemporaryDir dir;
@@ -177,14 +168,6 @@ private slots:
         QCOMPARE(help.viewer()->textCursor().selectedText(), QStringLiteral("Topic 18"));
         QTest::keyClick(find, Qt::Key_Return); // past the last one: round to the first again
         QCOMPARE(help.viewer()->textCursor().selectedText(), QStringLiteral("Topic 18"));
-
-        help.viewer()->setSource(QUrl(QStringLiteral("#topic17")));
-        QVERIFY(help.viewer()->isBackwardAvailable());
-        QTest::keyClick(window, Qt::Key_Left, Qt::AltModifier);
-        QVERIFY(help.viewer()->isForwardAvailable());
-        QVERIFY(!help.viewer()->isBackwardAvailable());
-        QTest::keyClick(window, Qt::Key_Right, Qt::AltModifier);
-        QVERIFY(help.viewer()->isBackwardAvailable());
 
         QTest::keyClick(find, Qt::Key_Escape);
         QVERIFY(!find->isVisible());

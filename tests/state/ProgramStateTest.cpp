@@ -50,21 +50,6 @@ TEST(ProgramState, LoadsBothFixturesAndBuildsTheCustomGroupsFromThem)
     EXPECT_EQ(f.state.convert(0, 1, "100", 0, [] {}), std::optional<std::string>("212.000"));
 }
 
-TEST(ProgramState, ReportsWhatTheWindowMustTellAndKeepsGroupsInRange)
-{
-    TempDir empty;
-    state::ProgramState none(empty.path / "missing", "/opt/orlo", QString());
-    const state::LoadReport report = none.load();
-    EXPECT_TRUE(report.defaultsLoaded);
-    EXPECT_TRUE(report.customFileFailed);
-
-    for (const char *line : { "Quantity=77", "Quantity=-3", "Quantity=52" }) {
-        Folder f(line);
-        f.state.load();
-        EXPECT_EQ(f.state.settings().pnSelUnitGrp, std::string(line) == "Quantity=52" ? 52 : 0) << line;
-    }
-}
-
 TEST(ProgramState, ReplacingTheCustomTablesRebuildsSignalsAndSaves)
 {
     Folder f;
@@ -105,30 +90,6 @@ TEST(ProgramState, AFailedSaveIsReportedAndTheRunKeepsItsChanges)
     EXPECT_FALSE(f.state.saveSettings().saved);
     EXPECT_EQ(f.failures, (QStringList { QStringLiteral("ORL_USER.DAT"), QStringLiteral("ORLOPREF.CFG") }));
     EXPECT_EQ(f.state.settings().pnFigure, 8);
-}
-
-TEST(ProgramState, ConvertsWithTheChosenGroupFiguresAndFormatAndSettlesTheFormat)
-{
-    Folder f("Form=3");
-    f.state.load();
-    store::Settings &s = f.state.settings();
-    EXPECT_EQ(s.pnFormFlag, 3); // the About request, until the start-up has shown the box
-    f.state.settleFormat();
-    EXPECT_EQ(s.pnFormFlag, 0);
-    s.pnSelUnitGrp = 0; // Length: mile (6) into meter (0)
-    s.pnFigure = 4;
-    EXPECT_EQ(f.state.convert(6, 0, "1", 0, [] {}), std::optional<std::string>("1609"));
-    s.pnFormFlag = 1;
-    EXPECT_EQ(f.state.convert(6, 0, "1", 0, [] {}), std::optional<std::string>("1.609E+03"));
-    int commas = 0;
-    f.state.convert(6, 0, "1,5", 0, [&] { ++commas; });
-    EXPECT_EQ(commas, 1);
-    // Saved and read back as the next start reads it.
-    EXPECT_TRUE(f.state.saveSettings().saved);
-    state::ProgramState next(f.dir.path, "/opt/orlo", QString());
-    next.load();
-    EXPECT_EQ(next.settings().pnFigure, 4);
-    EXPECT_EQ(next.settings().pnFormFlag, 1);
 }
 
 } // namespace

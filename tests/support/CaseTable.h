@@ -33,23 +33,26 @@ public:
     const std::string &operator[](std::string_view column) const
     {
         static const std::string none;
-        for (std::size_t k = 0; k < m_columns->size(); ++k)
-            if ((*m_columns)[k] == column)
-                return k < m_fields.size() ? m_fields[k] : none;
-        throw std::out_of_range(m_where + ": no column \"" + std::string(column) + "\"");
+        const std::size_t k = index(column);
+        return k < m_fields.size() ? m_fields[k] : none;
     }
     // The fields from `column` to the end of the line, for a last column of any number of fields.
     std::vector<std::string> from(std::string_view column) const
     {
-        for (std::size_t k = 0; k < m_columns->size(); ++k)
-            if ((*m_columns)[k] == column)
-                return { m_fields.begin() + static_cast<std::ptrdiff_t>(std::min(k, m_fields.size())),
-                    m_fields.end() };
-        throw std::out_of_range(m_where + ": no column \"" + std::string(column) + "\"");
+        const auto k = static_cast<std::ptrdiff_t>(std::min(index(column), m_fields.size()));
+        return { m_fields.begin() + k, m_fields.end() };
     }
     std::vector<std::string> &fields() { return m_fields; }
 
 private:
+    std::size_t index(std::string_view column) const
+    {
+        const auto found = std::find(m_columns->begin(), m_columns->end(), column);
+        if (found == m_columns->end())
+            throw std::out_of_range(m_where + ": no column \"" + std::string(column) + "\"");
+        return std::size_t(found - m_columns->begin());
+    }
+
     std::string m_where;
     std::shared_ptr<const std::vector<std::string>> m_columns = std::make_shared<std::vector<std::string>>();
     std::vector<std::string> m_fields;

@@ -11,7 +11,6 @@
 #include "ui/dialogs/Dialogs.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -31,8 +30,6 @@ struct Harness
     ui::OnTop onTop { fake.order, settings.pnShowTop };
     QWidget main;
     int groupsChanged = 0;
-    QStringList saveFailures;
-    std::function<void()> onGroupsChanged;
     ui::WindowContext ctx { services, state, onTop };
 
     // The files in a fresh folder, or in `subfolder` of it (which need not exist).
@@ -42,30 +39,15 @@ struct Harness
             QStringLiteral("/opt/orlo/Orlohelp.hlp"))
     {
         onTop.setMainWindow(&main);
-        QObject::connect(&state, &state::ProgramState::customGroupsChanged, [this] {
-            ++groupsChanged;
-            if (onGroupsChanged)
-                onGroupsChanged();
-        });
-        QObject::connect(
-            &state, &state::ProgramState::saveFailed, [this](const QString &name) { saveFailures << name; });
+        QObject::connect(&state, &state::ProgramState::customGroupsChanged, [this] { ++groupsChanged; });
     }
-    std::filesystem::path path() const { return state.dataDir(); }
     const core::UserTables &tables() const { return state.userTables(); }
-    const core::Catalogue &catalogue() const { return state.catalogue(); }
 
     // The prepared tables become the program's, saved to the folder; nothing counted yet.
     void adopt()
     {
         state.replaceCustomTables(user);
         groupsChanged = 0;
-        saveFailures.clear();
-    }
-
-    QByteArray datBytes() const
-    {
-        QFile f(dir.filePath(QStringLiteral("ORL_USER.DAT")));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 };
 

@@ -25,14 +25,6 @@
 
 using Call = platform::fake::FakeWindowOrder::Call;
 
-inline QStringList entries(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
 // Selects an entry with the mouse, as a user does.
 inline void clickRow(QListWidget *list, int row)
 {
@@ -44,7 +36,7 @@ inline void clickRow(QListWidget *list, int row)
 
 inline void clickRow(QListWidget *list, const QString &entry)
 {
-    clickRow(list, static_cast<int>(entries(list).indexOf(entry)));
+    clickRow(list, static_cast<int>(ui::EntryTexts(list).indexOf(entry)));
 }
 
 // Runs `answer` on the next pop-up menu from the event loop; it must close the menu.
@@ -76,8 +68,6 @@ struct MainHarness
     std::filesystem::path programDir = store::MyPath();
     std::unique_ptr<state::ProgramState> state;
     std::unique_ptr<ui::frmConvert> w;
-    // The services the window gets; the fakes unless a test puts real ones in.
-    std::optional<platform::Platform> services;
 
     // The default configuration with the lines of `cfg` ("Quantity=9") put in place of the lines of
     // their keys, and a custom quantity file whose named groups have the units "base" and "double".
@@ -106,7 +96,7 @@ struct MainHarness
     {
         state = std::make_unique<state::ProgramState>(
             dataDir, programDir, dir.filePath(QStringLiteral("Orlohelp.hlp")));
-        w = std::make_unique<ui::frmConvert>(*state, services.value_or(fake.platform()));
+        w = std::make_unique<ui::frmConvert>(*state, fake.platform());
         if (beforeLoad)
             beforeLoad(*w);
         w->Form_Load();

@@ -44,6 +44,14 @@ QString EntryText(const QListWidget *list, int row)
     return item ? item->text() : QString();
 }
 
+QStringList EntryTexts(const QListWidget *list)
+{
+    QStringList all;
+    for (int i = 0; i < list->count(); ++i)
+        all << list->item(i)->text();
+    return all;
+}
+
 QString SelectedText(const QListWidget *list)
 {
     const QList<QListWidgetItem *> items = list->selectedItems();

@@ -23,6 +23,8 @@ int SelectedRow(const QListWidget *list);
 QString SelectedText(const QListWidget *list);
 // The text of `row`; a row the list does not have reads as empty.
 QString EntryText(const QListWidget *list, int row);
+// The texts of all rows, in order.
+QStringList EntryTexts(const QListWidget *list);
 
 // The width a list needs to show the widest of `texts` unclipped: text, item padding and frame.
 int NeededListWidth(const QListWidget *list, const QStringList &texts);

@@ -88,12 +88,6 @@ void frmEquiv::Form_Load()
 
 void frmEquiv::layOut()
 {
-    auto texts = [](QListWidget *list) {
-        QStringList all;
-        for (int i = 0; i < list->count(); ++i)
-            all << list->item(i)->text();
-        return all;
-    };
     const int lineH = RowHeight(List1);
     const int listH = kLinesShown * lineH + 2 * List1->frameWidth();
     const int labelH = Label1->sizeHint().height();
@@ -104,7 +98,8 @@ void frmEquiv::layOut()
     for (auto [list, label, design] : { std::tuple { List1, Label1, kList1Width },
              std::tuple { List2, Label2, kList2Width },
              std::tuple { List3, Label3, kList3Width } }) {
-        const int width = std::max(ToPixels(design, m_ctx.state.Tppx()), NeededListWidth(list, texts(list)));
+        const int width =
+            std::max(ToPixels(design, m_ctx.state.Tppx()), NeededListWidth(list, EntryTexts(list)));
         list->setGeometry(left, listTop, width, listH);
         // Each caption spans its list and centres itself in it.
         label->setGeometry(left, labelTop, width, labelH);

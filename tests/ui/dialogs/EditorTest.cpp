@@ -158,40 +158,6 @@ private slots:
             QCOMPARE(e.h.tables().UserUnitName[0][1], std::string(box == 0 ? "caf\xc3\xa9s" : "a"));
         }
     }
-
-    // Under a dark palette the fixed backgrounds (grey odd rows, the yellow of a refused text) get a
-    // text colour of their own that reads on them; the even rows and a box going back to normal
-    // follow the palette. WCAG asks at least 4.5:1.
-    void fixedBackgroundsReadUnderADarkPalette()
-    {
-        const QPalette before = QApplication::palette();
-        QPalette dark = before;
-        dark.setColor(QPalette::Base, QColor(30, 30, 30));
-        dark.setColor(QPalette::Text, QColor(238, 238, 236));
-        dark.setColor(QPalette::Window, QColor(45, 45, 45));
-        dark.setColor(QPalette::WindowText, QColor(238, 238, 236));
-        QApplication::setPalette(dark);
-        {
-            Editor e;
-            const auto contrast = [](const QLineEdit *box) {
-                return ui::ContrastRatio(
-                    box->palette().color(QPalette::Base), box->palette().color(QPalette::Text));
-            };
-            for (int u = 0; u < 10; ++u) {
-                QVERIFY2(contrast(e.w.txtUserUnit[u]) >= 4.5, qPrintable(QString::number(u)));
-                QVERIFY2(contrast(e.w.txtUserCoef[u]) >= 4.5, qPrintable(QString::number(u)));
-            }
-            QCOMPARE(e.w.txtUserUnit[0]->palette().color(QPalette::Text), dark.color(QPalette::Text));
-            Type(e.w.txtUserUnit[1], QString::fromUtf8("\u03a9"));
-            QCOMPARE(ui::Base(e.w.txtUserUnit[1]), kYellow);
-            QVERIFY(contrast(e.w.txtUserUnit[1]) >= 4.5);
-            Type(e.w.txtUserUnit[2], QString::fromUtf8("\u03a9"));
-            Type(e.w.txtUserUnit[2], QStringLiteral("ok"), true); // an even row back to the palette
-            QCOMPARE(e.w.txtUserUnit[2]->palette().color(QPalette::Text), dark.color(QPalette::Text));
-            QVERIFY(contrast(e.w.txtUserUnit[2]) >= 4.5);
-        }
-        QApplication::setPalette(before);
-    }
 };
 
 QTEST_MAIN(EditorTest)

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
 // The two reference windows: the constants' pages, the columns in step, Copy, position and keys; the
-// equivalents' pop-up and centring; always-on-top passing between them, the main window and the
-// modal windows.
+// equivalents' pop-up and centring; always-on-top passing back from the modal windows and the tray.
 #include "support/DialogHarness.h"
 #include "ui/common/Lists.h"
 #include "ui/dialogs/frmConstants.h"
@@ -10,7 +9,6 @@
 #include "ui/dialogs/frmInfo.h"
 #include "ui/dialogs/frmUser.h"
 
-#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -26,14 +24,6 @@ namespace {
 void ClickRow(QListWidget *list, int row, Qt::MouseButton button = Qt::LeftButton)
 {
     QTest::mouseClick(list->viewport(), button, {}, list->visualItemRect(list->item(row)).center());
-}
-
-QStringList Texts(const QListWidget *list)
-{
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all << list->item(i)->text();
-    return all;
 }
 
 // Both reference windows open, with the main window on top when `showTop` asks for it.
@@ -67,16 +57,16 @@ private slots:
         for (auto [button, count, first, last] :
             { std::tuple { "Next", 14, "Avogadro constant", "Neutron mass" },
                 { "Back", 13, "Electron Mass", "Proton gyromagnetic ratio" } }) {
-            const QStringList texts = Texts(w.List1);
+            const QStringList texts = ui::EntryTexts(w.List1);
             QCOMPARE(w.cmdNext->text(), QString::fromLatin1(button));
             QCOMPARE(texts.size(), count);
             QCOMPARE(texts.first(), QString::fromLatin1(first));
             QCOMPARE(texts.last(), QString::fromLatin1(last));
-            QVERIFY(texts[4].isEmpty() && texts[9].isEmpty() && Texts(w.List4)[9].isEmpty());
+            QVERIFY(texts[4].isEmpty() && texts[9].isEmpty() && ui::EntryTexts(w.List4)[9].isEmpty());
             // Every line fits: no scroll bar, no cut text.
             for (QListWidget *list : { w.List1, w.List3, w.List4 })
                 QVERIFY(!list->verticalScrollBar()->isVisible()
-                    && list->width() >= ui::NeededListWidth(list, Texts(list)));
+                    && list->width() >= ui::NeededListWidth(list, ui::EntryTexts(list)));
             ClickRow(w.List1, 2);
             QTest::mouseClick(w.cmdNext, Qt::LeftButton); // the other page, nothing selected
             for (QListWidget *list : { w.List1, w.List3, w.List4 })
@@ -182,49 +172,6 @@ private slots:
         }
     }
 
-    // The lists overlap the column captions' last two pixel rows; at any font size from 8 to 12 pt
-    // every inked pixel of a caption ("y" of "Quantity" reaches lowest) still shows in the window.
-    void columnCaptionsAreNotCutOff()
-    {
-        for (const double points : { 8.0, 10.0, 12.0 }) {
-            Harness h;
-            ui::frmEquiv equiv(h.ctx);
-            ui::frmConstants constants(h.ctx);
-            for (QWidget *w : { static_cast<QWidget *>(&equiv), static_cast<QWidget *>(&constants) }) {
-                QFont f = w->font();
-                f.setPointSizeF(points);
-                w->setFont(f);
-            }
-            equiv.Form_Load();
-            constants.Form_Load();
-            for (const auto &[window, label] : { std::pair<QWidget *, QLabel *> { &equiv, equiv.Label1 },
-                     { &constants, constants.Label1 } }) {
-                window->show();
-                QVERIFY(QTest::qWaitForWindowExposed(window));
-                const QImage alone = label->grab().toImage();
-                const QImage shown =
-                    window->grab(QRect(label->mapTo(window, QPoint()), label->size())).toImage();
-                int inked = 0;
-                int hidden = 0;
-                for (int y = 0; y < alone.height(); ++y) {
-                    for (int x = 0; x < alone.width(); ++x) {
-                        if (qGray(alone.pixel(x, y)) < 96) {
-                            ++inked;
-                            hidden += qGray(shown.pixel(x, y)) >= 96;
-                        }
-                    }
-                }
-                QVERIFY(inked > 0);
-                QVERIFY2(hidden == 0,
-                    qPrintable(QStringLiteral("%1 pt: %2 of %3 caption pixels hidden")
-                                   .arg(points)
-                                   .arg(hidden)
-                                   .arg(inked)));
-                window->close();
-            }
-        }
-    }
-
     void centredOnEveryLoadAndClosedOnlyByTheCloseBox()
     {
         test::Harness h;
@@ -256,31 +203,6 @@ private slots:
         QCOMPARE(ui::SelectedRow(w->List1), -1);
     }
 
-    void closingOneReferenceWindowHandsToTheOther()
-    {
-        for (int showTop : { 1, 0 }) {
-            for (bool constantsFirst : { true, false }) {
-                BothOpen h(showTop);
-                QWidget *first = constantsFirst ? h.constants() : h.equiv();
-                QWidget *other = constantsFirst ? h.equiv() : h.constants();
-                QVERIFY(h.fake.order.isOnTop(first) && h.fake.order.isOnTop(other));
-                QVERIFY(!h.fake.order.isOnTop(&h.main));
-                h.fake.order.calls.clear();
-                first->close();
-                first->close(); // a second close of a closed window hands nothing over
-                const QList<Call> expected = showTop == 1
-                    ? QList<Call> { { first, 0 }, { &h.main, 1 }, { &h.main, 0 }, { other, 1 } }
-                    : QList<Call> { { first, 0 }, { other, 1 } };
-                QCOMPARE(h.fake.order.calls, expected);
-                QCOMPARE(h.onTop.isOpen(ui::Secondary::Constants), !constantsFirst);
-                QCOMPARE(h.onTop.isOpen(ui::Secondary::Equiv), constantsFirst);
-                other->close();
-                QVERIFY(!h.fake.order.isOnTop(other));
-                QCOMPARE(h.fake.order.isOnTop(&h.main), showTop == 1);
-            }
-        }
-    }
-
     void modalWindowHandsBackToBoth()
     {
         for (bool editor : { true, false }) {
@@ -307,21 +229,15 @@ private slots:
         }
     }
 
-    void minimiseAndTrayKeepBothAbove()
+    // Hidden with the main window (the order on coming back is the main window's test): brought
+    // forward from the menu meanwhile, a reference window shows as it was, not loaded afresh.
+    void hiddenReferenceWindowComesBackAsItWas()
     {
         BothOpen h(1);
+        QTest::mouseClick(h.dialogs.constants()->cmdNext, Qt::LeftButton);
         h.onTop.hideReferenceWindows();
         QVERIFY(!h.constants()->isVisible() && !h.equiv()->isVisible());
         QVERIFY(h.onTop.isOpen(ui::Secondary::Constants) && h.onTop.isOpen(ui::Secondary::Equiv));
-
-        h.onTop.showFromTray();
-        QVERIFY(h.constants()->isVisible() && h.equiv()->isVisible());
-        QVERIFY(h.fake.order.isOnTop(h.equiv()) && !h.fake.order.isOnTop(&h.main));
-        QCOMPARE(h.fake.order.calls.last(), (Call { h.constants(), 1 })); // constants lie above
-
-        // Brought forward from the menu while hidden: shown as it was, not loaded afresh.
-        h.onTop.hideReferenceWindows();
-        QTest::mouseClick(h.dialogs.constants()->cmdNext, Qt::LeftButton);
         h.dialogs.showConstants();
         QVERIFY(h.constants()->isVisible());
         QCOMPARE(h.dialogs.constants()->nPage, std::int16_t(1));

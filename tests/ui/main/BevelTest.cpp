@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Orlo developers
 // The command labels' raised and sunken borders at the screen's scale (CTest runs this at 1, 1.5 and
 // 2 through QT_SCALE_FACTOR): white and black lines on the outermost device pixels, no face-coloured
-// row or column outside them, and a focus mark while the label has the keyboard.
+// row or column outside them.
 #include "ui/main/CommandLabel.h"
 
 #include <QApplication>
@@ -13,11 +13,6 @@ namespace {
 
 const QColor kFace(0, 128, 128);
 const QColor kText(255, 255, 0);
-
-QImage Grab(ui::CommandLabel &label)
-{
-    return label.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
 
 } // namespace
 
@@ -44,7 +39,7 @@ private slots:
         sunken ? label.DrawSunken(3, 90) : label.DrawRaised(3, 90);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QImage img = Grab(label);
+        const QImage img = label.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const qreal dpr = label.devicePixelRatioF();
         QCOMPARE(img.size(), QSize(qRound(90 * dpr), qRound(22 * dpr)));
         const int W = img.width();
@@ -64,37 +59,6 @@ private slots:
         QCOMPARE(img.pixel(W / 4, H - 1 - 2 * t), kFace.rgb());
         QCOMPARE(img.pixel(2 * t, H / 4), kFace.rgb());
         QCOMPARE(img.pixel(W - 1 - 2 * t, H / 4), kFace.rgb());
-    }
-
-    void focusIsMarked()
-    {
-        QWidget window;
-        ui::CommandLabel label(QStringLiteral("&Copy"), &window);
-        auto *other = new ui::CommandLabel(QStringLiteral("&Paste"), &window);
-        other->setGeometry(0, 30, 90, 22);
-        label.setGeometry(0, 0, 90, 22);
-        label.setColours(kFace, kText);
-        label.setDrawValues(3, 90);
-        label.DrawRaised(3, 90);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        other->setFocus();
-        const QImage unfocused = Grab(label);
-        label.setFocus();
-        QVERIFY(label.hasFocus());
-        const QImage focused = Grab(label);
-        QVERIFY(focused != unfocused);
-        // The mark is drawn in the caption's colour round the caption: more such pixels than the
-        // caption alone has, none of them on the border lines.
-        const auto inCaptionColour = [](const QImage &img) {
-            int n = 0;
-            for (int y = 0; y < img.height(); ++y)
-                for (int x = 0; x < img.width(); ++x)
-                    n += img.pixel(x, y) == kText.rgb();
-            return n;
-        };
-        const int marked = inCaptionColour(focused) - inCaptionColour(unfocused);
-        QVERIFY2(marked > 20, "no focus mark round the caption");
     }
 };
 

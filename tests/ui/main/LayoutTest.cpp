@@ -1,18 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
-// The window geometry arithmetic and the command row's colour settings.
+// The window geometry arithmetic, reachable corners and the command row's colour settings.
 #include "support/MainHarness.h"
 #include "ui/common/Colours.h"
-#include "ui/common/Lists.h"
-#include "ui/common/WholeRowList.h"
 #include "ui/common/Windows.h"
-#include "ui/main/CommandLabel.h"
 #include "ui/main/MainLayout.h"
 
-#include <QHelpEvent>
-#include <QListWidget>
 #include <QLocale>
-#include <QToolTip>
 
 class LayoutTest : public QObject
 {
@@ -99,40 +93,6 @@ private slots:
             QVERIFY2(ui::ContrastRatio(c.face, c.text[1]) >= 4.5, face);
             QCOMPARE(c.text[2], QColor(255, 0, 0)); // a colour the file gives stands
         }
-    }
-
-    // The unit lists keep the size the layout gives them but show whole rows only; a label they cut
-    // short shows whole as a tooltip.
-    void listsShowWholeRowsAndCutLabelsAsTooltips()
-    {
-        MainHarness h;
-        h.open({ QStringLiteral("Quantity=9") }); // Velocity, Speed: long labels
-        h.w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(h.w.get()));
-        for (QListWidget *list : { h.c().lstConvFrom, h.c().lstConvInto }) {
-            const int row = ui::RowHeight(list);
-            const int view = list->viewport()->height();
-            QVERIFY2(
-                view >= row && view % row == 0, qPrintable(QStringLiteral("%1 / %2").arg(view).arg(row)));
-            const auto *whole = qobject_cast<ui::WholeRowList *>(list);
-            QVERIFY(whole);
-            QCOMPARE(list->height(), view + whole->spareHeight() + 2 * list->frameWidth());
-        }
-        QListWidget *list = h.c().lstConvFrom;
-        const auto tip = [list](const QString &label) {
-            const auto items = list->findItems(label, Qt::MatchExactly);
-            if (items.isEmpty())
-                return QStringLiteral("(no row %1)").arg(label);
-            list->scrollToItem(items[0]);
-            const QPoint at = list->visualItemRect(items[0]).center();
-            QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
-            QApplication::sendEvent(list->viewport(), &help);
-            return QToolTip::isVisible() ? QToolTip::text() : QString();
-        };
-        const QString longLabel = QString::fromUtf8("Sound (Sea, 20 \u00b0C, 10 m)");
-        QVERIFY(list->fontMetrics().horizontalAdvance(longLabel) > list->viewport()->width());
-        QCOMPARE(tip(QStringLiteral("m/s")), QString()); // a label shown whole needs no tooltip
-        QCOMPARE(tip(longLabel), longLabel);
     }
 };
 

@@ -2,13 +2,10 @@
 // Copyright (C) 2026 The Orlo developers
 // The window's own life: start-up from the two files, choosing quantities and units, converting as
 // the user types, the Options menus, Warp, and the endings that save.
-#include "platform/qt/TermSignal.h"
 #include "support/MainHarness.h"
 
 #include <QLocale>
 #include <QWindow>
-
-#include <csignal>
 
 class MainWindowTest : public QObject
 {
@@ -50,8 +47,8 @@ private slots:
         QCOMPARE(h->c().lstConvFrom->count(), f["from entries"].toInt());
         QCOMPARE(h->c().lstConvInto->count(), f["into entries"].toInt());
         if (f["from entries"] != f["into entries"]) {
-            QCOMPARE(entries(h->c().lstConvFrom).last(), QStringLiteral("Warp"));
-            QVERIFY(!entries(h->c().lstConvInto).contains(QStringLiteral("Warp")));
+            QCOMPARE(ui::EntryTexts(h->c().lstConvFrom).last(), QStringLiteral("Warp"));
+            QVERIFY(!ui::EntryTexts(h->c().lstConvInto).contains(QStringLiteral("Warp")));
         }
         QCOMPARE(checkedItems(h->m(), h->m().optionsFigArray), f["figure item"]);
         QCOMPARE(checkedItems(h->m(), h->m().optionsFormArray), f["format item"]);
@@ -91,12 +88,12 @@ private slots:
     {
         h->open();
         QListWidget *into = h->c().lstConvInto;
-        const QStringList names = entries(into);
+        const QStringList names = ui::EntryTexts(into);
         clickRow(h->c().lstConvFrom, 3);
         clickRow(h->c().lstConvFrom, 5);
         QStringList expected = names;
         expected[5].clear();
-        QCOMPARE(entries(into), expected);
+        QCOMPARE(ui::EntryTexts(into), expected);
         clickRow(into, 2);
         QTest::keyClicks(h->c().txtInput, QStringLiteral("2"));
         QVERIFY(!h->c().txtResult->text().isEmpty());
@@ -107,12 +104,12 @@ private slots:
     void choosingTheShownGroupChangesNothing()
     {
         h->startMileIntoMetre(QStringLiteral("3"));
-        const QStringList into = entries(h->c().lstConvInto);
+        const QStringList into = ui::EntryTexts(h->c().lstConvInto);
         const auto selected =
             std::pair(ui::SelectedRow(h->c().lstConvFrom), ui::SelectedRow(h->c().lstConvInto));
         h->m().convArray[0]->trigger();
         QCOMPARE(h->c().txtResult->text(), QStringLiteral("4828.03"));
-        QCOMPARE(entries(h->c().lstConvInto), into);
+        QCOMPARE(ui::EntryTexts(h->c().lstConvInto), into);
         QCOMPARE(
             std::pair(ui::SelectedRow(h->c().lstConvFrom), ui::SelectedRow(h->c().lstConvInto)), selected);
         h->m().convOtherArray[2]->trigger();
@@ -165,19 +162,11 @@ private slots:
         ui::frmConvert &w = h->open({ QStringLiteral("Quantity=3") });
         h->m().convArray[11]->trigger();
         QSignalSpy ended(&w, &ui::frmConvert::ended);
-        if (f["ending"] == QStringLiteral("signal")) {
-            platform::qt::TermSignal term;
-            QVERIFY(term.install());
-            QObject::connect(&term, &platform::qt::TermSignal::terminateRequested, &w, [&w] {
-                w.Unload(ui::kCloseByTerminate);
-            });
-            std::raise(SIGTERM);
-            QTRY_COMPARE(ended.count(), 1);
-        } else if (f["ending"] == QStringLiteral("close")) {
+        // SIGTERM is the end-to-end tests' (window.sh, one_per_folder.sh), on the real program.
+        if (f["ending"] == QStringLiteral("close"))
             w.close();
-        } else {
+        else
             w.Form_QueryUnload(f["ending"].toInt());
-        }
         QCOMPARE(h->saved().pnSelUnitGrp, std::int16_t(saves ? 11 : 3));
         QCOMPARE(ended.count(), saves ? 1 : 0);
         QCOMPARE(h->fake.tray.deletes, saves ? 1 : 0);
@@ -186,19 +175,14 @@ private slots:
     void saveFailureReportedOnceAndTheProgramEnds()
     {
         h->dataDir = h->dir.filePath(QStringLiteral("no/such/folder")).toStdString();
+        // The window out of view during the message is the end-to-end desktop test's (desktop.sh).
         ui::frmConvert &w = h->start();
-        w.move(80, 40);
-        QPoint posDuringMessage;
-        h->fake.messages.onShow = [&](const auto &) {
-            posDuringMessage = w.isVisible() ? w.pos() : QPoint();
-        };
         QSignalSpy ended(&w, &ui::frmConvert::ended);
         h->m().fileExit->trigger();
         w.Unload(ui::kCloseBySession); // later endings neither save nor report again
         w.Form_QueryUnload(ui::kCloseByTerminate);
         QCOMPARE(h->messages().section(QStringLiteral(" / "), 2), // after the two start-up messages
             QStringLiteral("Critical: Orlo Unit Converter: Failed to save file as 'ORLOPREF.CFG'."));
-        QCOMPARE(posDuringMessage, QPoint(ui::Nearest(-32000.0 / 15), 40)); // parked off the screen
         QCOMPARE(ended.count(), 1);
     }
 
