@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
 // Queries in words: their forms and unit names from tests/data/core/query.txt, answered exactly as the
-// Convert command answers the same group, units and value; custom groups; symbols.
+// Convert command answers the same group, units and value; custom groups; symbols. Suggestions and
+// ambiguous names are checked through orlo-convert's case table (cli.txt).
 #include "core/Query.h"
 
 #include "support/CaseTable.h"
@@ -97,7 +98,6 @@ TEST(Query, CustomGroupsTakePartAndSymbols)
     EXPECT_EQ(core::UnitSymbol("mi: mile"), "mi");
     EXPECT_EQ(core::UnitSymbol("°C: deg Celsius"), "°C");
     EXPECT_EQ(core::UnitSymbol("km/h"), "km/h");
-    // Suggestions and ambiguous names are orlo-convert's case table's ("did you mean", "gal").
 }
 
 } // namespace

@@ -347,15 +347,24 @@ private:
 };
 
 // Beside a writable program folder, or in the user's configuration folder otherwise: that choice is
-// the end-to-end install test's (install.sh); here, where the user's configuration folder is.
+// the end-to-end install test's (install.sh); here, where the user's configuration folder is: from
+// XDG_CONFIG_HOME, HOME, or without either the user's own home folder from the password database,
+// never a shared one.
 TEST(DataDir, TheUsersConfigurationFolder)
 {
     {
         ScopedEnv xdg("XDG_CONFIG_HOME", "/x/conf");
         EXPECT_EQ(store::UserConfigDir(), fs::path("/x/conf/Orlo/"));
     }
-    ScopedEnv xdg("XDG_CONFIG_HOME", nullptr), home("HOME", "/home/someone");
-    EXPECT_EQ(store::UserConfigDir(), fs::path("/home/someone/.config/Orlo/"));
+    ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
+    {
+        ScopedEnv home("HOME", "/home/someone");
+        EXPECT_EQ(store::UserConfigDir(), fs::path("/home/someone/.config/Orlo/"));
+    }
+    ScopedEnv home("HOME", nullptr);
+    const struct passwd *pw = ::getpwuid(::getuid());
+    ASSERT_NE(pw, nullptr);
+    EXPECT_EQ(store::UserConfigDir(), fs::path(pw->pw_dir) / ".config" / "Orlo" / "");
 }
 
 // A user's folder starts from the files beside the program: a copy of each it does not hold yet,
@@ -382,15 +391,9 @@ TEST(DataDir, TheUsersFolderStartsFromTheProgramsFiles)
     EXPECT_TRUE(Entries(untouched.path).empty());
 }
 
-// Without HOME the user's own home folder from the password database, never a shared one; with no
-// folder at all nothing is read or written, not even in the working folder.
-TEST(DataDir, WithoutHomeThePasswordDatabaseAndWithoutAnyFolderNoFiles)
+// With no folder at all nothing is read or written, not even in the working folder.
+TEST(DataDir, WithoutAnyFolderNoFiles)
 {
-    ScopedEnv xdg("XDG_CONFIG_HOME", nullptr), home("HOME", nullptr);
-    const struct passwd *pw = ::getpwuid(::getuid());
-    ASSERT_NE(pw, nullptr);
-    EXPECT_EQ(store::UserConfigDir(), fs::path(pw->pw_dir) / ".config" / "Orlo" / "");
-
     TempDir work;
     const fs::path before = fs::current_path();
     fs::current_path(work.path);
