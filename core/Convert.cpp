@@ -20,7 +20,7 @@ bool IsAffineGroup(std::int16_t g)
     return g == pnTempGrp || (g >= pnUserGrpFirst && g < pnCompGrpFirst);
 }
 
-std::optional<double> ConvertAffine(const Catalogue &cat, const ConvertInput &in)
+std::optional<double> ConvertAffine(const Catalogue &cat, const ConvertInput &in, double x)
 {
     if (!InRange(in.from, kUserSlots - 1) || !InRange(in.into, kUserSlots - 1))
         return std::nullopt;
@@ -28,11 +28,10 @@ std::optional<double> ConvertAffine(const Catalogue &cat, const ConvertInput &in
         in.group == pnTempGrp ? 0 : static_cast<std::size_t>(in.group - pnUserGrpFirst + 1);
     const auto f = static_cast<std::size_t>(in.from);
     const auto t = static_cast<std::size_t>(in.into);
-    const auto x = Val(in.text);
     const double scaleInto = cat.AffineScale[rw][t];
-    if (!x || scaleInto == 0)
+    if (scaleInto == 0)
         return std::nullopt;
-    const double base = (*x + cat.AffineOffset[rw][f]) * cat.AffineScale[rw][f];
+    const double base = (x + cat.AffineOffset[rw][f]) * cat.AffineScale[rw][f];
     double y = base / scaleInto - cat.AffineOffset[rw][t];
     // Offsets leave rounding dust where the true answer is zero (32 °F into °C).
     if (in.group == pnTempGrp && std::fabs(y) < 1e-12)
@@ -52,17 +51,18 @@ std::optional<double> ConvertWarp(const Catalogue &cat, const ConvertInput &in)
     return cat.WarpValue[static_cast<std::size_t>(in.WarpIndex)] / factorInto;
 }
 
-std::optional<double> ConvertLinear(const Catalogue &cat, const ConvertInput &in)
+std::optional<double> ConvertLinear(const Catalogue &cat, const ConvertInput &in, double x)
 {
     if (!InRange(in.from, kUnitSlots - 1) || !InRange(in.into, kUnitSlots - 1))
         return std::nullopt;
     const auto g = static_cast<std::size_t>(in.group);
     const double factorInto = cat.UnitFactor[g][static_cast<std::size_t>(in.into)];
-    const auto x = Val(in.text);
-    if (!x || factorInto == 0)
+    if (factorInto == 0)
         return std::nullopt;
-    return *x * cat.UnitFactor[g][static_cast<std::size_t>(in.from)] / factorInto;
+    return x * cat.UnitFactor[g][static_cast<std::size_t>(in.from)] / factorInto;
 }
+
+} // namespace
 
 std::string FormatResult(double y, std::int16_t pnFigure, std::int16_t pnFormFlag)
 {
@@ -76,7 +76,22 @@ std::string FormatResult(double y, std::int16_t pnFigure, std::int16_t pnFormFla
     return ExpressAsExp(y, pnFigure);
 }
 
-} // namespace
+std::optional<double> ConvertNumber(const Catalogue &cat, const ConvertInput &in, double x)
+{
+    if (!InRange(in.group, kGroupSlots - 1) || in.group == pnNumSysGrp)
+        return std::nullopt;
+    std::optional<double> y;
+    if (IsAffineGroup(in.group))
+        y = ConvertAffine(cat, in, x);
+    else if (in.group == pnSpeedGrp && in.from == pnWarpUnit)
+        y = ConvertWarp(cat, in);
+    else
+        y = ConvertLinear(cat, in, x);
+    // Overflow, or an invalid operation such as infinity minus infinity, fails like a bad input.
+    if (!y || !std::isfinite(*y))
+        return std::nullopt;
+    return y;
+}
 
 std::optional<std::string> Convert(const Catalogue &cat, const ConvertInput &in, const CommaNotice &onComma)
 {
@@ -88,15 +103,10 @@ std::optional<std::string> Convert(const Catalogue &cat, const ConvertInput &in,
     if (in.group == pnNumSysGrp)
         return NumberSystemConvert(in.from, in.into, in.text);
 
-    std::optional<double> y;
-    if (IsAffineGroup(in.group))
-        y = ConvertAffine(cat, in);
-    else if (in.group == pnSpeedGrp && in.from == pnWarpUnit)
-        y = ConvertWarp(cat, in);
-    else
-        y = ConvertLinear(cat, in);
-    // Overflow, or an invalid operation such as infinity minus infinity, fails like a bad input.
-    if (!y || !std::isfinite(*y))
+    const bool warp = in.group == pnSpeedGrp && in.from == pnWarpUnit;
+    const auto x = warp ? std::optional(0.0) : Val(in.text);
+    const auto y = x ? ConvertNumber(cat, in, *x) : std::nullopt;
+    if (!y)
         return std::string(kInputError);
     if (in.into < 0)
         return std::string();

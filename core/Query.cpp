@@ -4,23 +4,28 @@
 #include "core/Query.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <map>
 #include <set>
 
 namespace core {
 namespace {
 
-constexpr std::string_view kMicro = "\xC2\xB5"; // µ, as the labels write it
-constexpr std::string_view kGreekMu = "\xCE\xBC"; // μ, as some keyboards type it
-constexpr std::string_view kDegree = "\xC2\xB0"; // °
-constexpr std::string_view kConnectors[] = { "to", "in", "into", "as" };
-
-// Match quality: names as written beat names matched with case ignored.
-enum Tier { kAsWritten = 0, kCaseIgnored = 1, kNoMatch = 2 };
+constexpr std::string_view kConnectors[] = { "to", "in", "into", "as", "=", "->", "=>" };
+// Readings in these groups are offered only when no other group reads: "1 T in G" means teslas.
+constexpr std::int16_t kLastResortGroups[] = { pnPrefixGrp, pnNumSysGrp };
+// More readings than this from one split are no answer anyone wants listed.
+constexpr std::size_t kMostReadings = 12;
 
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
 }
 
 std::string_view Trim(std::string_view s)
@@ -32,9 +37,9 @@ std::string_view Trim(std::string_view s)
     return s;
 }
 
-std::vector<std::string_view> Words(std::string_view s)
+std::vector<std::string> Words(std::string_view s)
 {
-    std::vector<std::string_view> words;
+    std::vector<std::string> words;
     for (std::size_t i = 0; i < s.size();) {
         while (i < s.size() && IsBlank(s[i]))
             ++i;
@@ -42,15 +47,15 @@ std::vector<std::string_view> Words(std::string_view s)
         while (i < s.size() && !IsBlank(s[i]))
             ++i;
         if (i > start)
-            words.push_back(s.substr(start, i - start));
+            words.emplace_back(s.substr(start, i - start));
     }
     return words;
 }
 
-std::string Join(const std::vector<std::string_view> &words, std::size_t from, std::size_t to)
+std::string Join(const std::vector<std::string> &words, std::size_t from, std::size_t to)
 {
     std::string s;
-    for (std::size_t i = from; i < to; ++i)
+    for (std::size_t i = from; i < to && i < words.size(); ++i)
         s.append(i > from ? " " : "").append(words[i]);
     return s;
 }
@@ -63,8 +68,6 @@ std::string Lower(std::string_view s)
     return out;
 }
 
-// Built anew rather than replaced in place: g++ 12 at -O3 warns falsely (-Wrestrict, GCC bug 105651)
-// about std::string::replace here.
 std::string ReplaceAll(std::string_view s, std::string_view what, std::string_view with)
 {
     std::string out;
@@ -75,211 +78,747 @@ std::string ReplaceAll(std::string_view s, std::string_view what, std::string_vi
     return out.append(s);
 }
 
-// The form both labels and typed names are compared in: "u" for µ, no degree sign, no leading "deg"
-// before a blank or a capital ("degC", "deg Celsius"; "degree" keeps it), blanks single.
-std::string Normal(std::string_view s)
-{
-    const std::vector<std::string_view> words = Words(s);
-    std::string out = ReplaceAll(
-        ReplaceAll(ReplaceAll(Join(words, 0, words.size()), kMicro, "u"), kGreekMu, "u"), kDegree, "");
-    out = std::string(Trim(out));
-    if (out.size() >= 3 && Lower(out.substr(0, 3)) == "deg"
-        && (out.size() == 3 || out[3] == ' ' || (out[3] >= 'A' && out[3] <= 'Z')))
-        out = std::string(Trim(std::string_view(out).substr(3)));
-    return out;
-}
+// ---- Numbers ------------------------------------------------------------------------------------
 
-void SplitInto(std::string_view s, std::vector<std::string> &out)
+struct NumberRead
 {
-    // Alternatives are separated by "," or " = ": "ft: foot, feet", "Pa: pascal = N/m²".
-    const std::string text = ReplaceAll(s, " = ", ",");
-    std::size_t start = 0;
-    for (std::size_t comma = text.find(',');; comma = text.find(',', start)) {
-        const std::string_view part = Trim(std::string_view(text).substr(start, comma - start));
-        if (!part.empty())
-            out.emplace_back(part);
-        if (comma == std::string::npos)
-            break;
-        start = comma + 1;
-    }
-}
-
-// Every name a label answers to, as written and in the normal form.
-std::vector<std::string> Alternatives(std::string_view label)
-{
-    std::vector<std::string> raw { std::string(Trim(label)) };
-    const std::size_t colon = label.find(':');
-    if (colon != std::string_view::npos && colon > 0) {
-        SplitInto(label.substr(0, colon), raw);
-        SplitInto(label.substr(colon + 1), raw);
-    } else {
-        SplitInto(label, raw);
-    }
-    // "micron (µ)", "ångström (Å)": a symbol in parentheses after a name. Only a symbol of its own
-    // (not plain letters, which are qualifiers: "twip (X)", "gallon (US)").
-    const std::size_t open = label.rfind(" (");
-    if (colon == std::string_view::npos && open != std::string_view::npos && label.back() == ')') {
-        const std::string_view inside = label.substr(open + 2, label.size() - open - 3);
-        if (inside.size() <= 4
-            && std::any_of(inside.begin(), inside.end(), [](char c) { return c & 0x80; })) {
-            raw.emplace_back(Trim(label.substr(0, open)));
-            raw.emplace_back(inside);
-        }
-    }
-    std::vector<std::string> all;
-    for (const std::string &name : raw) {
-        for (std::string form : { name, Normal(name) }) {
-            if (!form.empty() && std::find(all.begin(), all.end(), form) == all.end())
-                all.push_back(std::move(form));
-        }
-    }
-    return all;
-}
-
-bool EndsWith(std::string_view s, std::string_view end)
-{
-    return s.size() >= end.size() && s.substr(s.size() - end.size()) == end;
-}
-
-// "miles" for "mile", "inches" for "inch"; words of three letters or more only, so symbols such as
-// "m" do not take an "s" ("ms" is no plural of "m").
-bool IsPlural(std::string_view typed, std::string_view name)
-{
-    if (name.size() < 3
-        || !((name.back() >= 'a' && name.back() <= 'z') || (name.back() >= 'A' && name.back() <= 'Z')))
-        return false;
-    if (typed.size() == name.size() + 1)
-        return typed.substr(0, name.size()) == name && (typed.back() == 's' || typed.back() == 'S');
-    const bool takesEs =
-        EndsWith(name, "s") || EndsWith(name, "x") || EndsWith(name, "ch") || EndsWith(name, "sh");
-    return takesEs && typed.size() == name.size() + 2 && typed.substr(0, name.size()) == name
-        && Lower(typed.substr(name.size())) == "es";
-}
-
-// A unit's names, as written and in lower case.
-struct Names
-{
-    std::vector<std::string> written;
-    std::vector<std::string> lower;
+    double value = 0;
+    std::size_t length = 0; // bytes of the text taken
+    std::string refusal; // non-empty: a number is there but cannot be read safely
 };
 
-Names NamesOf(std::string_view label)
+std::optional<double> Parse(std::string_view clean)
 {
-    Names n { Alternatives(label), {} };
-    for (const std::string &name : n.written)
-        n.lower.push_back(Lower(name));
-    return n;
+    double v = 0;
+    const auto r = std::from_chars(clean.data(), clean.data() + clean.size(), v);
+    if (r.ec != std::errc() || r.ptr != clean.data() + clean.size() || !std::isfinite(v))
+        return std::nullopt;
+    return v;
 }
 
-// A typed name in the forms it is compared in, worked out once per query.
-struct Typed
+// "1,000" and "12,345,678.5": groups of three after the first.
+bool Grouped(std::string_view run, char separator, char decimal)
 {
-    explicit Typed(std::string_view typed)
-    {
-        for (std::string form : { std::string(Trim(typed)), Normal(typed) }) {
-            if (!form.empty()) {
-                lower.push_back(Lower(form));
-                written.push_back(std::move(form));
+    const std::size_t point = run.find(decimal);
+    const std::string_view whole = run.substr(0, point);
+    if (point != std::string_view::npos
+        && run.substr(point + 1).find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    const std::size_t first = whole.find(separator);
+    if (first == 0 || first > 3 || first == std::string_view::npos)
+        return false;
+    for (std::size_t at = first; at < whole.size(); at += 4) {
+        if (whole[at] != separator || at + 4 > whole.size()
+            || whole.substr(at + 1, 3).find_first_not_of("0123456789") != std::string_view::npos)
+            return false;
+        if (at + 4 != whole.size() && whole[at + 4] != separator)
+            return false;
+    }
+    return true;
+}
+
+// The digits of a number with its separators as the user's locale writes them, as C text; nullopt
+// when the separators fit no reading.
+std::optional<std::string> Decimal(std::string_view run, NumberStyle style)
+{
+    const auto strip = [](std::string_view s, char c) {
+        std::string out;
+        for (char ch : s) {
+            if (ch != c)
+                out.push_back(ch);
+        }
+        return out;
+    };
+    const bool comma = run.find(',') != std::string_view::npos;
+    const auto periods = std::count(run.begin(), run.end(), '.');
+    if (style.decimalComma) {
+        if (comma && periods == 0 && std::count(run.begin(), run.end(), ',') == 1)
+            return ReplaceAll(run, ",", ".");
+        if (Grouped(run, '.', ','))
+            return ReplaceAll(strip(run, '.'), ",", ".");
+        if (!comma && periods <= 1)
+            return std::string(run);
+        return std::nullopt;
+    }
+    if (!comma)
+        return periods <= 1 ? std::optional(std::string(run)) : std::nullopt;
+    if (Grouped(run, ',', '.'))
+        return strip(run, ',');
+    return std::nullopt;
+}
+
+// A power of ten written out: "e3", "E-3", "×10^3", "x10^-3", "*10^3".
+std::size_t Exponent(std::string_view s, std::string &clean)
+{
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+    } else {
+        for (const std::string_view times : { "\xC3\x97" /* × */, "x", "*", "\xC2\xB7" /* · */ }) {
+            std::string_view rest = s;
+            while (!rest.empty() && IsBlank(rest.front()))
+                rest.remove_prefix(1);
+            if (rest.substr(0, times.size()) != times)
+                continue;
+            rest.remove_prefix(times.size());
+            while (!rest.empty() && IsBlank(rest.front()))
+                rest.remove_prefix(1);
+            if (rest.substr(0, 3) == "10^") {
+                i = s.size() - rest.size() + 3;
+                break;
+            }
+        }
+        if (i == 0)
+            return 0;
+    }
+    const std::size_t start = i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    const std::size_t digits = i;
+    while (i < s.size() && IsDigit(s[i]))
+        ++i;
+    if (i == digits)
+        return 0;
+    clean.append("e").append(s.substr(start, i - start));
+    return i;
+}
+
+std::optional<NumberRead> ReadNumber(std::string_view s, NumberStyle style)
+{
+    std::size_t i = 0;
+    std::string clean;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+'))
+        clean.append(s[i++] == '-' ? "-" : ""); // from_chars takes no plus sign
+    const std::size_t runStart = i;
+    // Digits, with a period or comma only between digits.
+    while (i < s.size()
+        && (IsDigit(s[i])
+            || ((s[i] == '.' || s[i] == ',') && i + 1 < s.size() && IsDigit(s[i + 1])
+                && (s[i] == '.' || i > runStart))))
+        ++i;
+    const std::string_view run = s.substr(runStart, i - runStart);
+    if (run.empty() || std::none_of(run.begin(), run.end(), IsDigit))
+        return std::nullopt;
+    NumberRead n;
+    const auto decimal = Decimal(run, style);
+    if (!decimal) {
+        n.refusal = "\"" + std::string(s.substr(0, i)) + "\" is not a number here: "
+            + (style.decimalComma
+                    ? "write a comma only before the decimals"
+                    : "write a period before the decimals (a comma only groups thousands, as in 1,000)");
+        n.length = i;
+        return n;
+    }
+    clean += *decimal;
+    const bool whole = run.find_first_not_of("0123456789") == std::string_view::npos;
+    // A fraction: "1/2", or a whole number and one: "1 1/2".
+    const auto fraction = [&](std::size_t at) -> std::optional<std::pair<double, std::size_t>> {
+        std::size_t j = at;
+        const std::size_t top = j;
+        while (j < s.size() && IsDigit(s[j]))
+            ++j;
+        if (j == top || j >= s.size() || s[j] != '/')
+            return std::nullopt;
+        const std::size_t bottom = ++j;
+        while (j < s.size() && IsDigit(s[j]))
+            ++j;
+        const auto a = Parse(s.substr(top, bottom - 1 - top));
+        const auto b = Parse(s.substr(bottom, j - bottom));
+        if (j == bottom || !a || !b || *b == 0)
+            return std::nullopt;
+        return std::pair { *a / *b, j };
+    };
+    if (whole && i < s.size() && s[i] == '/') {
+        if (const auto f = fraction(runStart)) {
+            n.value = !clean.empty() && clean[0] == '-' ? -f->first : f->first;
+            n.length = f->second;
+            return n;
+        }
+        return std::nullopt;
+    }
+    if (whole && i + 1 < s.size() && IsBlank(s[i])) {
+        std::size_t j = i;
+        while (j < s.size() && IsBlank(s[j]))
+            ++j;
+        if (const auto f = fraction(j)) {
+            const auto w = Parse(std::string_view(*decimal));
+            if (w) {
+                n.value = (*w + f->first) * (!clean.empty() && clean[0] == '-' ? -1 : 1);
+                n.length = f->second;
+                return n;
             }
         }
     }
-    std::vector<std::string> written;
-    std::vector<std::string> lower;
+    i += Exponent(s.substr(i), clean);
+    const auto v = Parse(clean);
+    if (!v) {
+        n.refusal = "\"" + std::string(s.substr(0, i)) + "\" is beyond the range of numbers";
+        n.length = i;
+        return n;
+    }
+    n.value = *v;
+    n.length = i;
+    return n;
+}
+
+// ---- Text ---------------------------------------------------------------------------------------
+
+// Typographic forms as plain text: the minus sign, arrows, vulgar fractions ("1½" is "1 1/2"),
+// no-break and thin spaces.
+std::string Plain(std::string_view text)
+{
+    constexpr std::pair<std::string_view, std::string_view> kForms[] = {
+        { "\xE2\x88\x92", "-" }, // − minus sign
+        { "\xE2\x80\x93", "-" }, // – en dash
+        { "\xE2\x86\x92", " -> " }, // →
+        { "\xE2\x87\x92", " -> " }, // ⇒
+        { "\xC2\xA0", " " },
+        { "\xE2\x80\x89", " " },
+        { "\xE2\x80\xAF", " " },
+        { "\xE2\x80\xB2", "'" }, // ′
+        { "\xE2\x80\xB3", "\"" }, // ″
+        { "\xE2\x80\x99", "'" }, // ’
+        { "\xE2\x80\x9D", "\"" }, // ”
+        { "\xE2\x80\x9C", "\"" }, // “
+        { "\t", " " },
+    };
+    constexpr std::pair<std::string_view, std::string_view> kFractions[] = {
+        { "\xC2\xBD", "1/2" },
+        { "\xC2\xBC", "1/4" },
+        { "\xC2\xBE", "3/4" },
+        { "\xE2\x85\x93", "1/3" },
+        { "\xE2\x85\x94", "2/3" },
+        { "\xE2\x85\x95", "1/5" },
+        { "\xE2\x85\x9B", "1/8" },
+        { "\xE2\x85\x9C", "3/8" },
+        { "\xE2\x85\x9D", "5/8" },
+        { "\xE2\x85\x9E", "7/8" },
+    };
+    std::string s(text);
+    for (const auto &[from, to] : kForms)
+        s = ReplaceAll(s, from, to);
+    for (const auto &[from, to] : kFractions)
+        s = ReplaceAll(s, from, " " + std::string(to));
+    // "10 ft->m": arrows and equals signs stand apart.
+    for (const std::string_view arrow : { "->", "=>" })
+        s = ReplaceAll(s, arrow, " " + std::string(arrow) + " ");
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const bool lone =
+            s[i] == '=' && (i == 0 || s[i - 1] != '>') && (i + 1 == s.size() || s[i + 1] != '>');
+        if (lone && !(i > 0 && s[i - 1] == '-'))
+            out.append(" = ");
+        else
+            out.push_back(s[i]);
+    }
+    // A fraction after a minus or at the start loses the blank put before it.
+    out = ReplaceAll(out, "- ", "-");
+    return std::string(Trim(out));
+}
+
+bool StartsNumber(std::string_view s)
+{
+    std::size_t i = s.size() > 0 && (s[0] == '-' || s[0] == '+') ? 1 : 0;
+    return i < s.size() && (IsDigit(s[i]) || (s[i] == '.' && i + 1 < s.size() && IsDigit(s[i + 1])));
+}
+
+// "convert 5 mi to km", "what is 5 mi in km?", "how many feet in a mile": the plain form.
+std::string Question(std::string_view text)
+{
+    std::vector<std::string> words = Words(text);
+    while (!words.empty()) {
+        std::string &last = words.back();
+        while (!last.empty() && (last.back() == '?' || last.back() == '!'))
+            last.pop_back();
+        if (last.empty() || Lower(last) == "please")
+            words.pop_back();
+        else
+            break;
+    }
+    const auto lower = [&words](std::size_t i) { return i < words.size() ? Lower(words[i]) : std::string(); };
+    std::size_t start = 0;
+    if (lower(0) == "convert" || lower(0) == "calculate")
+        start = 1;
+    else if ((lower(0) == "what" || lower(0) == "how")
+        && (lower(1) == "is" || lower(1) == "are" || lower(1) == "much"))
+        start = lower(1) == "much" && (lower(2) == "is" || lower(2) == "are") ? 3 : 2;
+    else if (lower(0) == "what's" || lower(0) == "whats")
+        start = 1;
+    if (lower(0) == "how" && lower(1) == "many") {
+        // "how many X [are|is] [there] in|per|make [a|an|one|N] Y" → "N Y in X".
+        for (std::size_t i = 3; i + 1 < words.size(); ++i) {
+            const std::string w = lower(i);
+            if (w != "in" && w != "per" && w != "make" && w != "makes" && w != "to")
+                continue;
+            std::size_t end = i;
+            while (
+                end > 2 && (lower(end - 1) == "are" || lower(end - 1) == "is" || lower(end - 1) == "there"))
+                --end;
+            std::string value = "1";
+            std::size_t from = i + 1;
+            const std::string article = lower(from);
+            if (article == "a" || article == "an" || article == "one")
+                ++from;
+            else if (StartsNumber(words[from]))
+                value.clear();
+            if (from >= words.size() || end <= 2)
+                continue;
+            std::string rest = Join(words, from, words.size());
+            return (value.empty() ? "" : value + " ") + rest + " in " + Join(words, 2, end);
+        }
+        return {};
+    }
+    return Join(words, start, words.size());
+}
+
+// ---- Readings -----------------------------------------------------------------------------------
+
+struct Part
+{
+    std::string number;
+    double value;
+    std::string name;
 };
 
-bool AnyMatch(const std::vector<std::string> &forms, const std::vector<std::string> &names)
+struct Parsed
 {
-    for (const std::string &form : forms) {
-        for (const std::string &name : names) {
-            if (form == name || IsPlural(form, name))
-                return true;
-        }
-    }
-    return false;
+    std::vector<Part> parts;
+    std::vector<std::string> unknown;
+    std::string refusal;
+};
+
+bool Known(const Vocabulary &vocab, std::string_view name)
+{
+    return !vocab.lookup(name).empty();
 }
 
-Tier MatchTier(const Names &names, const Typed &typed)
+// "6 ft 2 in", "5'11\"", "100C": amounts, each a number and a unit name. A later number starts a
+// new amount only after a blank or a foot or inch mark, and only when the whole rest is no unit name
+// ("km/(100 L)" keeps its 100).
+Parsed Amounts(const Vocabulary &vocab, std::string_view text, NumberStyle style, int depth = 0)
 {
-    if (AnyMatch(typed.written, names.written))
-        return kAsWritten;
-    return AnyMatch(typed.lower, names.lower) ? kCaseIgnored : kNoMatch;
+    Parsed p;
+    text = Trim(text);
+    const auto n = ReadNumber(text, style);
+    if (!n)
+        return p;
+    if (!n->refusal.empty()) {
+        p.refusal = n->refusal;
+        return p;
+    }
+    const std::string number(Trim(text.substr(0, n->length)));
+    const std::string_view rest = Trim(text.substr(n->length));
+    if (rest.empty())
+        return p;
+    if (Known(vocab, rest)) {
+        p.parts.push_back({ number, n->value, std::string(rest) });
+        return p;
+    }
+    for (std::size_t j = 1; depth < 4 && j < rest.size(); ++j) {
+        const char before = rest[j - 1];
+        if (!(IsBlank(before) || before == '\'' || before == '"') || !StartsNumber(rest.substr(j)))
+            continue;
+        const std::string_view name = Trim(rest.substr(0, j));
+        if (!Known(vocab, name))
+            continue;
+        Parsed tail = Amounts(vocab, rest.substr(j), style, depth + 1);
+        if (!tail.parts.empty()) {
+            p.parts.push_back({ number, n->value, std::string(name) });
+            p.parts.insert(p.parts.end(), tail.parts.begin(), tail.parts.end());
+            return p;
+        }
+    }
+    p.unknown.emplace_back(rest);
+    return p;
 }
 
-// The names of every unit of every group that has units.
-class Index
+// The unit or units of the answer: "m", "ft+in", "feet and inches", "lb oz".
+std::vector<std::string> Targets(
+    const Vocabulary &vocab, std::string_view text, std::vector<std::string> &unknown)
 {
-public:
-    explicit Index(const Catalogue &cat)
-    {
-        for (int g = 0; g < kGroupSlots; ++g) {
-            for (int u = 0; u < cat.UnitCount[g] && u < kUnitSlots; ++u)
-                m_units.push_back({ static_cast<std::int16_t>(g),
-                    static_cast<std::int16_t>(u),
-                    NamesOf(cat.UnitName[g][u]) });
+    text = Trim(text);
+    if (text.empty())
+        return {};
+    if (Known(vocab, text))
+        return { std::string(text) };
+    std::string spaced = ReplaceAll(ReplaceAll(ReplaceAll(text, "+", " "), "&", " "), ",", " ");
+    std::vector<std::string> words = Words(spaced);
+    std::erase_if(words, [](const std::string &w) { return Lower(w) == "and"; });
+    if (words.size() >= 2 && words.size() <= 4
+        && std::all_of(words.begin(), words.end(), [&](const std::string &w) { return Known(vocab, w); }))
+        return words;
+    unknown.emplace_back(text);
+    return {};
+}
+
+bool IsAffine(std::int16_t g)
+{
+    return g == pnTempGrp || (g >= pnUserGrpFirst && g < pnCompGrpFirst);
+}
+
+struct Candidate
+{
+    std::vector<QueryReading> readings;
+    int tier = 2;
+};
+
+// Every reading of one split: the groups where every name names a unit, each choice of unit where a
+// name means several.
+Candidate ReadingsOf(
+    const Vocabulary &vocab, const std::vector<Part> &parts, const std::vector<std::string> &targets)
+{
+    std::vector<std::vector<Vocabulary::Found>> names;
+    for (const Part &p : parts)
+        names.push_back(vocab.lookup(p.name));
+    for (const std::string &t : targets)
+        names.push_back(vocab.lookup(t));
+    std::set<std::int16_t> groups;
+    for (const auto &f : names.front())
+        groups.insert(f.use.group);
+    Candidate c;
+    for (const std::int16_t g : groups) {
+        const bool simple = parts.size() == 1 && targets.size() == 1;
+        if (!simple && (IsAffine(g) || g == pnPrefixGrp || g == pnNumSysGrp))
+            continue;
+        std::vector<std::vector<const Vocabulary::Found *>> choices;
+        for (const auto &found : names) {
+            choices.emplace_back();
+            for (const auto &f : found) {
+                if (f.use.group == g)
+                    choices.back().push_back(&f);
+            }
+            if (choices.back().empty())
+                break;
+        }
+        if (choices.size() != names.size() || choices.back().empty())
+            continue;
+        std::vector<std::size_t> at(choices.size(), 0);
+        for (;;) {
+            QueryReading r { g, {}, {} };
+            int tier = 0;
+            for (std::size_t i = 0; i < choices.size(); ++i) {
+                const auto &f = *choices[i][at[i]];
+                tier = std::max(tier, f.tier);
+                if (i < parts.size())
+                    r.from.push_back({ parts[i].number, parts[i].value, f.use });
+                else
+                    r.into.push_back(f.use);
+            }
+            const bool warpInto = g == pnSpeedGrp
+                && std::any_of(
+                    r.into.begin(), r.into.end(), [](const UnitUse &u) { return u.unit == pnWarpUnit; });
+            const bool warpAmount = g == pnSpeedGrp && !simple
+                && std::any_of(
+                    r.from.begin(), r.from.end(), [](const Amount &a) { return a.unit.unit == pnWarpUnit; });
+            bool repeated = false;
+            for (std::size_t i = 0; i < r.into.size(); ++i) {
+                for (std::size_t j = i + 1; j < r.into.size(); ++j)
+                    repeated = repeated || r.into[i] == r.into[j];
+            }
+            if (!warpInto && !warpAmount && !repeated && c.readings.size() < kMostReadings) {
+                if (tier < c.tier) {
+                    c.tier = tier;
+                    c.readings.clear();
+                }
+                if (tier == c.tier && std::find(c.readings.begin(), c.readings.end(), r) == c.readings.end())
+                    c.readings.push_back(std::move(r));
+            }
+            std::size_t k = 0;
+            while (k < at.size() && ++at[k] == choices[k].size())
+                at[k++] = 0;
+            if (k == at.size())
+                break;
         }
     }
+    return c;
+}
 
-    struct Unit
+bool IsConnector(std::string_view word)
+{
+    const std::string w = Lower(word);
+    return std::find(std::begin(kConnectors), std::end(kConnectors), w) != std::end(kConnectors);
+}
+
+} // namespace
+
+std::optional<Query> ReadQuery(const Vocabulary &vocab, std::string_view text, NumberStyle style)
+{
+    if (text.size() > 1000)
+        return std::nullopt;
+    const std::string plain = Question(Plain(text));
+    const std::vector<std::string> words = Words(plain);
+    if (words.empty() || !StartsNumber(words[0]))
+        return std::nullopt;
+    struct Split
     {
-        std::int16_t group;
-        std::int16_t unit;
-        Names names;
+        std::string from;
+        std::string into;
+        bool connector;
     };
-    struct Match
-    {
-        std::int16_t unit;
-        Tier tier;
-    };
-
-    // For each group: the units `typed` names there at its best tier.
-    std::map<std::int16_t, std::vector<Match>> bestMatches(std::string_view text) const
-    {
-        const Typed typed(text);
-        std::map<std::int16_t, std::vector<Match>> found;
-        for (const Unit &u : m_units) {
-            const Tier tier = MatchTier(u.names, typed);
-            if (tier != kNoMatch)
-                found[u.group].push_back({ u.unit, tier });
-        }
-        for (auto &[group, matches] : found) {
-            Tier best = kNoMatch;
-            for (const Match &m : matches)
-                best = std::min(best, m.tier);
-            std::erase_if(matches, [best](const Match &m) { return m.tier != best; });
-        }
-        return found;
+    std::vector<Split> splits;
+    for (std::size_t i = 1; i + 1 < words.size(); ++i) {
+        if (IsConnector(words[i]))
+            splits.push_back({ Join(words, 0, i), Join(words, i + 1, words.size()), true });
     }
+    for (std::size_t k = 1; k < words.size(); ++k)
+        splits.push_back({ Join(words, 0, k), Join(words, k, words.size()), false });
 
-    // For each group: the one unit `typed` names there, at its best tier; groups where it names
-    // several units equally well have none.
-    std::map<std::int16_t, Match> resolve(std::string_view typed) const
-    {
-        std::map<std::int16_t, Match> unique;
-        for (const auto &[group, matches] : bestMatches(typed)) {
-            if (matches.size() == 1)
-                unique[group] = matches.front();
+    Query q;
+    Candidate best;
+    bool bestByConnector = false;
+    std::size_t fewestUnknown = SIZE_MAX;
+    bool any = false;
+    for (const Split &split : splits) {
+        Parsed from = Amounts(vocab, split.from, style);
+        if (!from.refusal.empty()) {
+            q.refusal = from.refusal;
+            return q;
         }
-        return unique;
+        std::vector<std::string> unknown = from.unknown;
+        const std::vector<std::string> targets = Targets(vocab, split.into, unknown);
+        if (from.parts.empty() && from.unknown.empty())
+            continue; // no unit after the number: not this split
+        any = true;
+        if (!from.parts.empty() && !targets.empty()) {
+            Candidate c = ReadingsOf(vocab, from.parts, targets);
+            // A split at a connector word beats one without; then the better tier.
+            const bool better = !c.readings.empty()
+                && (best.readings.empty() || (split.connector && !bestByConnector)
+                    || (split.connector == bestByConnector && c.tier < best.tier));
+            if (better) {
+                best = std::move(c);
+                bestByConnector = split.connector;
+            } else if (!c.readings.empty() && split.connector == bestByConnector && c.tier == best.tier) {
+                for (QueryReading &r : c.readings) {
+                    if (std::find(best.readings.begin(), best.readings.end(), r) == best.readings.end())
+                        best.readings.push_back(std::move(r));
+                }
+            }
+        }
+        if (best.readings.empty() && unknown.size() < fewestUnknown) {
+            fewestUnknown = unknown.size();
+            q.unknown = unknown;
+            q.names.clear();
+            for (const Part &p : from.parts)
+                q.names.push_back(p.name);
+            for (const std::string &t : targets)
+                q.names.push_back(t);
+        }
     }
-
-    bool knows(std::string_view text) const
-    {
-        const Typed typed(text);
-        return std::any_of(m_units.begin(), m_units.end(), [&typed](const Unit &u) {
-            return MatchTier(u.names, typed) != kNoMatch;
+    if (!any)
+        return std::nullopt;
+    q.readings = std::move(best.readings);
+    const bool ordinary = std::any_of(q.readings.begin(), q.readings.end(), [](const QueryReading &r) {
+        return std::find(std::begin(kLastResortGroups), std::end(kLastResortGroups), r.group)
+            == std::end(kLastResortGroups);
+    });
+    if (ordinary) {
+        std::erase_if(q.readings, [](const QueryReading &r) {
+            return std::find(std::begin(kLastResortGroups), std::end(kLastResortGroups), r.group)
+                != std::end(kLastResortGroups);
         });
     }
-
-    const std::vector<Unit> &units() const { return m_units; }
-
-private:
-    std::vector<Unit> m_units;
-};
-
-bool StartsLikeANumber(std::string_view s)
-{
-    return !s.empty() && ((s[0] >= '0' && s[0] <= '9') || s[0] == '.' || s[0] == '-' || s[0] == '+');
+    std::stable_sort(q.readings.begin(), q.readings.end(), [](const QueryReading &a, const QueryReading &b) {
+        return a.group < b.group;
+    });
+    if (!q.readings.empty()) {
+        q.unknown.clear();
+        q.names.clear();
+    }
+    return q;
 }
+
+namespace {
+
+// `x` of unit `from` in unit `into` of the same group, each with its scale; nullopt when not finite.
+std::optional<double> Between(const Vocabulary &vocab,
+    std::int16_t group,
+    const UnitUse &from,
+    const UnitUse &into,
+    double x,
+    std::int16_t warpIndex)
+{
+    if (group == kTimeGroup || group == kFrequencyGroup) {
+        const auto units = vocabulary::QueryUnits(group);
+        const double y = x * from.scale * units[from.unit].factor / (units[into.unit].factor * into.scale);
+        return std::isfinite(y) ? std::optional(y) : std::nullopt;
+    }
+    ConvertInput in;
+    in.group = group;
+    in.from = from.unit;
+    in.into = into.unit;
+    in.WarpIndex = warpIndex;
+    const auto y = ConvertNumber(vocab.catalogue(), in, x * from.scale);
+    if (!y || !std::isfinite(*y / into.scale))
+        return std::nullopt;
+    return *y / into.scale;
+}
+
+// "5 ft 6.92913 in": whole leading parts, the last one formatted; `x` is in the last unit.
+std::optional<std::string> Compound(const Vocabulary &vocab,
+    const QueryReading &r,
+    const std::vector<std::string> &shown,
+    double x,
+    const AnswerSettings &settings)
+{
+    std::string out = x < 0 ? "-" : "";
+    double rest = std::fabs(x);
+    for (std::size_t i = 0; i + 1 < r.into.size(); ++i) {
+        const auto size = Between(vocab, r.group, r.into[i], r.into.back(), 1, 0);
+        if (!size || *size <= 0)
+            return std::nullopt;
+        const double whole = std::floor(rest / *size + 1e-9);
+        if (whole > 1e15)
+            return std::nullopt;
+        rest = std::max(0.0, rest - whole * *size);
+        out += std::to_string(static_cast<long long>(whole)) + " " + shown[i] + " ";
+    }
+    out += rest == 0 ? std::string("0") : FormatResult(rest, settings.pnFigure, settings.pnFormFlag);
+    return out + " " + shown.back();
+}
+
+std::string Qualified(const Vocabulary &vocab, const UnitUse &use)
+{
+    const std::string label = vocab.label(use.group, use.unit);
+    const std::size_t open = label.rfind(" (");
+    if (use.scale != 1 || open == std::string::npos || label.back() != ')'
+        || use.shown.find('(') != std::string::npos)
+        return use.shown;
+    return use.shown + label.substr(open);
+}
+
+// How each reading writes its units: qualified where the readings of one group use different
+// units for the same written name ("gal (US)", "gal (UK)").
+std::vector<std::vector<std::string>> ShownNames(const Vocabulary &vocab, const Query &q)
+{
+    std::vector<std::vector<std::string>> shown;
+    std::map<std::pair<std::size_t, std::string>, std::set<std::pair<std::int16_t, std::int16_t>>> uses;
+    const auto each = [&q](auto f) {
+        for (std::size_t r = 0; r < q.readings.size(); ++r) {
+            const QueryReading &reading = q.readings[r];
+            for (std::size_t i = 0; i < reading.from.size(); ++i)
+                f(r, i, reading.from[i].unit);
+            for (std::size_t i = 0; i < reading.into.size(); ++i)
+                f(r, reading.from.size() + i, reading.into[i]);
+        }
+    };
+    each([&](std::size_t, std::size_t position, const UnitUse &u) {
+        uses[{ position, u.shown }].insert({ u.group, u.unit });
+    });
+    shown.resize(q.readings.size());
+    each([&](std::size_t r, std::size_t position, const UnitUse &u) {
+        const bool differs = uses[{ position, u.shown }].size() > 1;
+        const bool othersDiffer =
+            std::any_of(q.readings.begin(), q.readings.end(), [&](const QueryReading &o) {
+                return o.group == u.group && &o != &q.readings[r] && position < o.from.size() + o.into.size()
+                    && !((position < o.from.size() ? o.from[position].unit : o.into[position - o.from.size()])
+                        == u);
+            });
+        shown[r].push_back(differs || othersDiffer ? Qualified(vocab, u) : u.shown);
+    });
+    return shown;
+}
+
+} // namespace
+
+std::vector<QueryAnswer> Answers(const Vocabulary &vocab, const Query &q, const AnswerSettings &settings)
+{
+    const auto shown = ShownNames(vocab, q);
+    struct Made
+    {
+        QueryAnswer answer;
+        std::string group;
+    };
+    std::vector<Made> made;
+    for (std::size_t r = 0; r < q.readings.size(); ++r) {
+        const QueryReading &reading = q.readings[r];
+        const std::vector<std::string> &names = shown[r];
+        const std::vector<std::string> intoNames(
+            names.begin() + static_cast<std::ptrdiff_t>(reading.from.size()), names.end());
+        std::string amount;
+        for (std::size_t i = 0; i < reading.from.size(); ++i)
+            amount += (i ? " " : "") + reading.from[i].number + " " + names[i];
+        std::optional<std::string> result;
+        if (reading.group == pnNumSysGrp) {
+            ConvertInput in;
+            in.group = reading.group;
+            in.from = reading.from[0].unit.unit;
+            in.into = reading.into[0].unit;
+            in.text = reading.from[0].number;
+            result = Convert(vocab.catalogue(), in, [] {});
+            if (result && (result->empty() || *result == kInputError))
+                result.reset();
+        } else {
+            // The amounts in the first one's unit, then in the answer's (last) unit.
+            double total = 0;
+            bool ok = true;
+            for (const Amount &a : reading.from) {
+                const auto part = &a == &reading.from.front()
+                    ? std::optional(a.value)
+                    : Between(
+                        vocab, reading.group, a.unit, reading.from.front().unit, a.value, settings.WarpIndex);
+                ok = ok && part;
+                total += part ? *part : 0;
+            }
+            const auto y = ok ? Between(vocab,
+                               reading.group,
+                               reading.from.front().unit,
+                               reading.into.back(),
+                               total,
+                               settings.WarpIndex)
+                              : std::nullopt;
+            if (y && reading.into.size() == 1)
+                result = FormatResult(*y, settings.pnFigure, settings.pnFormFlag);
+            else if (y)
+                result = Compound(vocab, reading, intoNames, *y, settings);
+        }
+        if (!result)
+            continue;
+        QueryAnswer a;
+        a.result = *result;
+        a.reading = r;
+        a.line = amount + " = " + *result + (reading.into.size() == 1 ? " " + intoNames[0] : "");
+        if (reading.into.size() == 1)
+            a.unit = intoNames[0];
+        made.push_back({ std::move(a), vocab.groupName(reading.group) });
+    }
+    std::vector<Made> distinct;
+    for (Made &m : made) {
+        if (std::none_of(distinct.begin(), distinct.end(), [&m](const Made &d) {
+                return d.answer.line == m.answer.line;
+            }))
+            distinct.push_back(std::move(m));
+    }
+    const bool severalGroups = std::any_of(distinct.begin(), distinct.end(), [&distinct](const Made &m) {
+        return m.group != distinct.front().group;
+    });
+    std::vector<QueryAnswer> out;
+    for (Made &m : distinct) {
+        if (severalGroups)
+            m.answer.line = m.group + ": " + m.answer.line;
+        out.push_back(std::move(m.answer));
+    }
+    return out;
+}
+
+std::vector<std::int16_t> UnitsNamed(const Vocabulary &vocab, std::int16_t group, std::string_view name)
+{
+    std::vector<std::int16_t> units;
+    for (const auto &f : vocab.lookup(name)) {
+        if (f.use.group == group && f.use.scale == 1
+            && std::find(units.begin(), units.end(), f.use.unit) == units.end())
+            units.push_back(f.use.unit);
+    }
+    return units;
+}
+
+std::string UnitSymbol(std::string_view label)
+{
+    const std::size_t colon = label.find(':');
+    return std::string(Trim(colon == std::string_view::npos || colon == 0 ? label : label.substr(0, colon)));
+}
+
+namespace {
 
 std::size_t Distance(std::string_view a, std::string_view b)
 {
@@ -298,141 +837,35 @@ std::size_t Distance(std::string_view a, std::string_view b)
     return row[b.size()];
 }
 
-struct Split
+bool HoldsWord(std::string_view label, std::string_view word)
 {
-    std::string from;
-    std::string into;
-};
-
-std::vector<Split> Splits(const std::vector<std::string_view> &words)
-{
-    std::vector<Split> splits;
-    for (std::size_t i = 2; i + 1 < words.size(); ++i) {
-        for (std::string_view connector : kConnectors) {
-            if (Lower(words[i]) == connector)
-                splits.push_back({ Join(words, 1, i), Join(words, i + 1, words.size()) });
-        }
+    const std::string lower = Lower(label);
+    for (std::size_t at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1)) {
+        const auto isWordChar = [](char c) { return (c >= 'a' && c <= 'z') || IsDigit(c); };
+        const bool starts = at == 0 || !isWordChar(lower[at - 1]);
+        const bool ends = at + word.size() == lower.size() || !isWordChar(lower[at + word.size()]);
+        if (starts && ends)
+            return true;
     }
-    for (std::size_t i = 2; i < words.size(); ++i)
-        splits.push_back({ Join(words, 1, i), Join(words, i, words.size()) });
-    return splits;
+    return false;
 }
 
 } // namespace
 
-std::optional<Query> ReadQuery(const Catalogue &cat, std::string_view text)
+std::vector<std::string> SimilarLabels(const Vocabulary &vocab, std::string_view name, std::size_t most)
 {
-    const std::vector<std::string_view> words = Words(text);
-    if (words.size() < 3 || !StartsLikeANumber(words[0]))
-        return std::nullopt;
-    const Index index(cat);
-    Query q;
-    q.value = std::string(words[0]);
-    Tier best = kNoMatch;
-    std::size_t fewestUnknown = 3;
-    for (const Split &split : Splits(words)) {
-        const auto from = index.resolve(split.from);
-        const auto into = index.resolve(split.into);
-        for (const auto &[group, f] : from) {
-            const auto i = into.find(group);
-            if (i == into.end() || (group == pnSpeedGrp && i->second.unit == pnWarpUnit))
-                continue;
-            const Tier tier = std::max(f.tier, i->second.tier);
-            const QueryReading reading { group, f.unit, i->second.unit };
-            if (tier < best) {
-                best = tier;
-                q.readings.clear();
-            }
-            if (tier == best
-                && std::find(q.readings.begin(), q.readings.end(), reading) == q.readings.end()) {
-                q.readings.push_back(reading);
-                q.fromText = split.from;
-                q.intoText = split.into;
-            }
-        }
-        if (best != kNoMatch)
-            continue;
-        // No reading yet: remember the split whose names are best known, for the message.
-        std::vector<std::string> unknown;
-        for (const std::string &name : { split.from, split.into }) {
-            if (!index.knows(name))
-                unknown.push_back(name);
-        }
-        if (unknown.size() < fewestUnknown) {
-            fewestUnknown = unknown.size();
-            q.unknown = std::move(unknown);
-            q.fromText = split.from;
-            q.intoText = split.into;
-        }
-    }
-    if (!q.readings.empty())
-        q.unknown.clear();
-    std::sort(q.readings.begin(), q.readings.end(), [](const QueryReading &a, const QueryReading &b) {
-        return a.group < b.group;
-    });
-    return q;
-}
-
-std::optional<std::string> Answer(const Catalogue &cat,
-    const Query &q,
-    const QueryReading &r,
-    std::int16_t pnFigure,
-    std::int16_t pnFormFlag,
-    const CommaNotice &onComma)
-{
-    ConvertInput in;
-    in.group = r.group;
-    in.from = r.from;
-    in.into = r.into;
-    in.text = q.value;
-    in.pnFigure = pnFigure;
-    in.pnFormFlag = pnFormFlag;
-    return Convert(cat, in, onComma);
-}
-
-std::optional<std::int16_t> FindUnit(const Catalogue &cat, std::int16_t group, std::string_view name)
-{
-    const auto found = Index(cat).resolve(name);
-    const auto at = found.find(group);
-    return at == found.end() ? std::nullopt : std::optional(at->second.unit);
-}
-
-std::vector<UnitsNamed> AmbiguousNames(const Catalogue &cat, std::string_view name)
-{
-    std::vector<UnitsNamed> out;
-    for (const auto &[group, matches] : Index(cat).bestMatches(name)) {
-        if (matches.size() < 2)
-            continue;
-        UnitsNamed named { group, {} };
-        for (const auto &m : matches)
-            named.units.push_back(m.unit);
-        out.push_back(std::move(named));
-    }
-    return out;
-}
-
-std::string UnitSymbol(std::string_view label)
-{
-    const std::size_t colon = label.find(':');
-    return std::string(Trim(colon == std::string_view::npos || colon == 0 ? label : label.substr(0, colon)));
-}
-
-std::vector<std::string> SimilarLabels(const Catalogue &cat, std::string_view name, std::size_t most)
-{
-    const std::string typed = Lower(Normal(name));
+    const std::string typed = Lower(CanonicalName(Trim(name)));
     if (typed.empty())
         return {};
     std::map<std::string, std::size_t> score; // label → its closest name's distance
     std::vector<std::string> order;
-    const Index index(cat);
-    for (const auto &unit : index.units()) {
-        std::size_t closest = SIZE_MAX;
-        for (const std::string &alt : unit.names.lower)
-            closest = std::min(closest, Distance(typed, alt));
-        const std::string &label = cat.UnitName[unit.group][unit.unit];
-        if (!score.count(label))
-            order.push_back(label);
-        score[label] = std::min(score.count(label) ? score[label] : SIZE_MAX, closest);
+    for (const auto &entry : vocab.entries()) {
+        const std::size_t d = HoldsWord(entry.label, typed) ? 0 : Distance(typed, entry.name);
+        if (!score.count(entry.label)) {
+            order.push_back(entry.label);
+            score[entry.label] = d;
+        }
+        score[entry.label] = std::min(score[entry.label], d);
     }
     const std::size_t limit = std::max<std::size_t>(2, typed.size() / 3);
     std::vector<std::string> close;
@@ -446,6 +879,18 @@ std::vector<std::string> SimilarLabels(const Catalogue &cat, std::string_view na
     if (close.size() > most)
         close.resize(most);
     return close;
+}
+
+std::vector<std::string> ReadAs(const Vocabulary &vocab, std::string_view name)
+{
+    std::vector<std::string> out;
+    for (const auto &f : vocab.lookup(name)) {
+        const std::string text = (f.use.scale == 1 ? vocab.label(f.use.group, f.use.unit) : f.use.shown)
+            + " (" + vocab.groupName(f.use.group) + ")";
+        if (std::find(out.begin(), out.end(), text) == out.end())
+            out.push_back(text);
+    }
+    return out;
 }
 
 } // namespace core

@@ -116,6 +116,14 @@ struct ConvertInput
     std::int16_t WarpIndex = 0;
 };
 
+// A result as the result box shows it: exponent form beyond 1e-6..1e6, else by figures and format.
+std::string FormatResult(double y, std::int16_t pnFigure, std::int16_t pnFormFlag);
+
+// The Convert command's arithmetic on a number already read: `x` in unit `in.from` of `in.group`
+// into `in.into` (in.text is not read). nullopt for the number systems, units out of range and
+// results that are not finite.
+std::optional<double> ConvertNumber(const Catalogue &cat, const ConvertInput &in, double x);
+
 // The Convert command: the new result text, or nullopt when the result box keeps its text.
 std::optional<std::string> Convert(const Catalogue &cat, const ConvertInput &in, const CommaNotice &onComma);
 

@@ -15,28 +15,34 @@
 namespace cli {
 namespace {
 
-constexpr std::string_view kUsage = R"(Usage: orlo-convert [OPTIONS] GROUP FROM INTO [VALUE]
-       orlo-convert [OPTIONS] VALUE UNIT [to|in|into|as] UNIT
+constexpr std::string_view kUsage = R"(Usage: orlo-convert [OPTIONS] QUERY
+       orlo-convert [OPTIONS] GROUP FROM INTO [VALUE]
        orlo-convert --list [GROUP]
        orlo-convert --version
 
-Converts VALUE from the unit FROM into the unit INTO of the quantity group GROUP
-and prints the result exactly as the converter window shows it. Without VALUE,
-converts every line of standard input, one result a line.
+A query is a value, its unit and the unit to convert into, in words, quoted or
+not: "5 km to mi", 60 mph in km/h, "6 ft 2 in in cm", 5'11" in cm,
+"1 lb 4 oz in kg", "170 cm in ft+in", "1/2 in to mm", "100C to F",
+"how many feet in a mile", "convert 5 mi to km". Units go by their symbols,
+names, plurals and common abbreviations (mph, lbs, sq ft, m2, cu ft, mL, deg),
+with SI prefixes on metric units (km, mg, kWh, GHz, hPa). Values may be
+fractions (1/2, 1 1/2, ½), carry an exponent (1e5) or group thousands with
+commas (1,000); a decimal comma is read only where the locale writes one.
+The answer is printed as "5 km = 3.10686 mi"; with --bare only the result.
 
-A query ("5 mi in m", "100 C to F", "1 ft m", "255 Decimal Hexadecimal", as
-separate words or as one argument) finds the group that holds both units and
-prints "5 mi = 8046.72 m"; with --bare only the result. Units are named by a
-label, its symbol, a name after the ":" or an alternative ("mile", "feet",
-"nautical miles", "C", "degC", "deg Celsius", "um" for "µm"). When several
-groups hold both units, every reading is listed and the exit status is 1; an
-unknown unit is a usage error with the closest labels suggested. When the
-arguments also read as GROUP FROM INTO [VALUE], that form wins.
+A name that means different sizes answers once for each, one line each and
+labelled: "1 gal (US) = 3.78541 L", "1 gal (UK) = 4.54609 L". The exit status
+is 0 either way, so a script tells one answer from several by the number of
+lines printed (with --bare, one result a line). An unknown unit is a usage
+error with the closest labels suggested.
 
-GROUP is a group number or name, FROM and INTO are list positions or unit
-labels (see --list). A name matches a label, the symbol before a label's ":",
-or an unambiguous prefix of a label with case ignored: "Length mi m" works.
-Warp (Velocity, Speed) is a FROM unit only; its speed is chosen with --warp.
+GROUP FROM INTO [VALUE] converts VALUE from the unit FROM into the unit INTO of
+the quantity group GROUP and prints the result exactly as the converter window
+shows it. GROUP is a group number or name, FROM and INTO are list positions,
+labels, or any name a query takes (see --list). Without VALUE, converts every
+line of standard input, one result a line; standard input without a line is a
+usage error. Warp (Velocity, Speed) is a FROM unit only; its speed is chosen
+with --warp. When the arguments read as a query, the query is answered.
 
 Options:
   --figures N     significant figures: 4, 6 (default), 8, 10 or integer
@@ -50,8 +56,8 @@ Options:
 
 Exit status: 0 when every result is a number, 1 when any result was
 "Input error" (a line of standard input longer than 64 KiB is one), a value
-was cut at a comma, or a query has several readings; 2 for a usage error (an
-unknown unit included), 3 when the results could not be written.
+was cut at a comma, or a query's value cannot be read; 2 for a usage error
+(an unknown unit included), 3 when the results could not be written.
 )";
 
 constexpr std::int16_t kIntegerFigures = 7;
@@ -201,18 +207,6 @@ struct Choice
     std::string_view label;
 };
 
-// The symbol of "mi: mile" is "mi"; a label without a colon has none.
-std::string_view Symbol(std::string_view label)
-{
-    const std::size_t colon = label.find(':');
-    if (colon == std::string_view::npos)
-        return {};
-    std::string_view symbol = label.substr(0, colon);
-    while (!symbol.empty() && symbol.back() == ' ')
-        symbol.remove_suffix(1);
-    return symbol;
-}
-
 std::string ListChoices(const std::vector<Choice> &choices)
 {
     std::string s;
@@ -221,35 +215,27 @@ std::string ListChoices(const std::vector<Choice> &choices)
     return s;
 }
 
-// Tries the ways a name can match, strictest first; the first way that matches anything decides,
-// and it must match exactly one choice.
-int FindByName(std::string_view name, const std::vector<Choice> &choices, std::string_view what)
+std::string Ambiguous(std::string_view what, std::string_view name, const std::vector<Choice> &hits)
 {
-    using Test = bool (*)(std::string_view, std::string_view);
-    const Test tests[] = {
-        [](std::string_view n, std::string_view label) { return label == n; },
-        [](std::string_view n, std::string_view label) {
-            return !Symbol(label).empty() && Symbol(label) == n;
-        },
-        [](std::string_view n, std::string_view label) {
-            return EqualNoCase(label, n) || (!Symbol(label).empty() && EqualNoCase(Symbol(label), n));
-        },
-        [](std::string_view n, std::string_view label) { return StartsNoCase(label, n); },
-    };
-    for (const Test test : tests) {
+    return "ambiguous " + std::string(what) + " \"" + std::string(name) + "\"; candidates:\n"
+        + ListChoices(hits);
+}
+
+// A group by its name, case ignored, or the beginning of its name: "temp", "velocity".
+int FindGroup(std::string_view name, const std::vector<Choice> &choices)
+{
+    for (const bool whole : { true, false }) {
         std::vector<Choice> hits;
         for (const Choice &c : choices) {
-            if (test(name, c.label))
+            if (whole ? EqualNoCase(c.label, name) : StartsNoCase(c.label, name))
                 hits.push_back(c);
         }
         if (hits.size() == 1)
             return hits.front().index;
         if (hits.size() > 1)
-            throw UsageError { "ambiguous " + std::string(what) + " \"" + std::string(name)
-                + "\"; candidates:\n" + ListChoices(hits) };
+            throw UsageError { Ambiguous("group", name, hits) };
     }
-    throw UsageError { "unknown " + std::string(what) + " \"" + std::string(name) + "\"; candidates:\n"
-        + ListChoices(choices) };
+    throw UsageError { "unknown group \"" + std::string(name) + "\"; candidates:\n" + ListChoices(choices) };
 }
 
 std::vector<Choice> GroupChoices(const core::Catalogue &cat)
@@ -271,18 +257,25 @@ std::vector<Choice> UnitChoices(const core::Catalogue &cat, int g)
     return choices;
 }
 
-// A number is a position in the list; anything else is a name.
-int Resolve(std::string_view token, const std::vector<Choice> &choices, std::string_view what)
+// A number is a position in the list.
+std::optional<int> Position(std::string_view token, const std::vector<Choice> &choices, std::string_view what)
 {
-    if (const auto n = ParseCount(token)) {
-        for (const Choice &c : choices) {
-            if (c.index == *n)
-                return c.index;
-        }
-        throw UsageError { "no " + std::string(what) + " " + std::string(token) + "; candidates:\n"
-            + ListChoices(choices) };
+    const auto n = ParseCount(token);
+    if (!n)
+        return std::nullopt;
+    for (const Choice &c : choices) {
+        if (c.index == *n)
+            return c.index;
     }
-    return FindByName(token, choices, what);
+    throw UsageError { "no " + std::string(what) + " " + std::string(token) + "; candidates:\n"
+        + ListChoices(choices) };
+}
+
+int ResolveGroup(std::string_view token, const std::vector<Choice> &groups)
+{
+    if (const auto at = Position(token, groups, "group"))
+        return *at;
+    return FindGroup(token, groups);
 }
 
 std::int16_t TwipsPerPixel(int dpi)
@@ -328,12 +321,17 @@ int Filter(const core::Catalogue &cat, Job &job, Io &io)
     std::string pending; // the start of a line the block ended in; at most kMaxLine + 1 bytes
     std::string out;
     bool skipping = false; // in the rest of a line already answered as too long
+    bool anyLine = false;
+    if (io.InputIsTerminal())
+        io.Err("orlo-convert: reading values, one a line; Ctrl+D ends\n");
     const auto refuse = [&] {
+        anyLine = true;
         out += core::kInputError;
         out += '\n';
         job.anyInputError = true;
     };
     const auto takeLine = [&](std::string_view line) {
+        anyLine = true;
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (line.size() > kMaxLine)
@@ -379,6 +377,10 @@ int Filter(const core::Catalogue &cat, Job &job, Io &io)
     if (!pending.empty())
         takeLine(pending);
     Emit(io, out);
+    if (!anyLine) {
+        io.Err("orlo-convert: no VALUE given, and no line on standard input\n");
+        return kExitUsage;
+    }
     return job.anyInputError ? kExitInputError : kExitOk;
 }
 
@@ -389,7 +391,7 @@ std::string ListText(const core::Catalogue &cat, const Options &o)
     const auto groups = GroupChoices(cat);
     if (o.positional.empty())
         return ListChoices(groups);
-    return ListChoices(UnitChoices(cat, Resolve(o.positional[0], groups, "group")));
+    return ListChoices(UnitChoices(cat, ResolveGroup(o.positional[0], groups)));
 }
 
 std::string WarpHelp(const core::Catalogue &cat)
@@ -400,28 +402,41 @@ std::string WarpHelp(const core::Catalogue &cat)
     return s + "\n";
 }
 
-// A list position, a label or its beginning, or any name a query takes ("mile", "feet", "C").
-std::int16_t ResolveUnit(
-    const core::Catalogue &cat, std::int16_t group, std::string_view token, const std::vector<Choice> &units)
+// A list position, any name a query takes ("mile", "feet", "C", a whole label), or the beginning
+// of a label with case ignored ("hex").
+std::int16_t ResolveUnit(const core::Vocabulary &vocab,
+    std::int16_t group,
+    std::string_view token,
+    const std::vector<Choice> &units)
 {
-    try {
-        return static_cast<std::int16_t>(Resolve(token, units, "unit"));
-    } catch (const UsageError &) {
-        if (const auto unit = core::FindUnit(cat, group, token))
-            return *unit;
-        throw;
+    if (const auto at = Position(token, units, "unit"))
+        return static_cast<std::int16_t>(*at);
+    std::vector<Choice> hits;
+    for (const std::int16_t u : core::UnitsNamed(vocab, group, token))
+        hits.push_back(units[static_cast<std::size_t>(u)]);
+    if (hits.empty()) {
+        for (const Choice &c : units) {
+            if (StartsNoCase(c.label, token))
+                hits.push_back(c);
+        }
     }
+    if (hits.size() == 1)
+        return static_cast<std::int16_t>(hits.front().index);
+    if (hits.size() > 1)
+        throw UsageError { Ambiguous("unit", token, hits) };
+    throw UsageError { "unknown unit \"" + std::string(token) + "\"; candidates:\n" + ListChoices(units) };
 }
 
-Job MakeJob(const core::Catalogue &cat, const Options &o)
+Job MakeJob(const core::Vocabulary &vocab, const Options &o)
 {
+    const core::Catalogue &cat = vocab.catalogue();
     Job job;
     core::ConvertInput &in = job.input;
-    const auto group = Resolve(o.positional[0], GroupChoices(cat), "group");
+    const auto group = ResolveGroup(o.positional[0], GroupChoices(cat));
     const auto units = UnitChoices(cat, group);
     in.group = static_cast<std::int16_t>(group);
-    in.from = ResolveUnit(cat, in.group, o.positional[1], units);
-    in.into = ResolveUnit(cat, in.group, o.positional[2], units);
+    in.from = ResolveUnit(vocab, in.group, o.positional[1], units);
+    in.into = ResolveUnit(vocab, in.group, o.positional[2], units);
     if (in.group == core::pnSpeedGrp && in.into == core::pnWarpUnit)
         throw UsageError { "Warp can only be converted from, not into" };
     in.pnFigure = o.pnFigure;
@@ -438,60 +453,52 @@ std::string Joined(const std::vector<std::string_view> &words)
     return s;
 }
 
-// Why a query has no reading: the names no group knows, with the closest labels, or the two names
-// that never meet in one group.
-std::string NoReading(const core::Catalogue &cat, const core::Query &q)
+// Why a query has no reading: a value that cannot be read, the names no group knows with the
+// closest labels, or the names that never meet in one group with what each was read as.
+std::string NoReading(const core::Vocabulary &vocab, const core::Query &q)
 {
+    if (!q.refusal.empty())
+        return q.refusal;
     if (q.unknown.empty()) {
-        for (const std::string &name : { q.fromText, q.intoText }) {
-            for (const core::UnitsNamed &named : core::AmbiguousNames(cat, name)) {
-                std::string message =
-                    "\"" + name + "\" names several units of " + cat.GroupName[named.group] + ":";
-                for (const std::int16_t u : named.units)
-                    message += "\n  " + cat.UnitName[named.group][u];
-                return message + "\nname one by its whole label or use GROUP FROM INTO VALUE";
-            }
+        std::string message = "no quantity group has both";
+        for (std::size_t i = 0; i < q.names.size(); ++i)
+            message += (i ? " and \"" : " \"") + q.names[i] + "\"";
+        for (const std::string &name : q.names) {
+            const auto as = core::ReadAs(vocab, name);
+            message += "\n  \"" + name + "\" was read as";
+            for (std::size_t i = 0; i < as.size(); ++i)
+                message += (i ? "; " : " ") + as[i];
         }
-        return "no quantity group has both \"" + q.fromText + "\" and \"" + q.intoText
-            + "\" (see --list GROUP)";
+        return message;
     }
     std::string message;
     for (const std::string &name : q.unknown) {
         message += (message.empty() ? "" : "\norlo-convert: ") + std::string("unknown unit \"") + name + "\"";
-        const auto similar = core::SimilarLabels(cat, name);
+        const auto similar = core::SimilarLabels(vocab, name);
         for (std::size_t i = 0; i < similar.size(); ++i)
             message += (i == 0 ? "; did you mean: " : ", ") + similar[i];
     }
     return message;
 }
 
-int RunQuery(const core::Catalogue &cat, const core::Query &q, const Options &o, Io &io)
+int RunQuery(const core::Vocabulary &vocab, const core::Query &q, const Options &o, Io &io)
 {
-    if (q.readings.empty())
-        throw UsageError { NoReading(cat, q) };
-    bool failed = q.readings.size() > 1;
-    std::string out;
-    for (const core::QueryReading &r : q.readings) {
-        const auto result = core::Answer(cat, q, r, o.pnFigure, o.pnFormFlag, [&] {
-            io.Err(CommaMessage(q.value));
-            failed = true;
-        });
-        const std::string text = result ? *result : std::string(core::kInputError);
-        failed = failed || text == core::kInputError;
-        if (q.readings.size() > 1)
-            out += cat.GroupName[r.group] + ": ";
-        if (o.bare && q.readings.size() == 1)
-            out += text;
-        else
-            out += q.value + " " + core::UnitSymbol(cat.UnitName[r.group][r.from]) + " = " + text + " "
-                + core::UnitSymbol(cat.UnitName[r.group][r.into]);
-        out += '\n';
+    if (!q.refusal.empty()) {
+        io.Err("orlo-convert: " + q.refusal + "\n");
+        return kExitInputError;
     }
+    const auto answers = core::Answers(vocab, q, { o.pnFigure, o.pnFormFlag, o.WarpIndex });
+    if (q.readings.empty())
+        throw UsageError { NoReading(vocab, q) };
+    if (answers.empty()) {
+        Emit(io, std::string(core::kInputError) + "\n");
+        return kExitInputError;
+    }
+    std::string out;
+    for (const core::QueryAnswer &a : answers)
+        out += (o.bare ? a.result : a.line) + "\n";
     Emit(io, out);
-    if (q.readings.size() > 1)
-        io.Err("orlo-convert: " + std::to_string(q.readings.size())
-            + " quantity groups hold both units; name one: GROUP FROM INTO VALUE\n");
-    return failed ? kExitInputError : kExitOk;
+    return kExitOk;
 }
 
 int RunChecked(std::span<const std::string_view> args, core::UserTables &user, Io &io)
@@ -499,6 +506,7 @@ int RunChecked(std::span<const std::string_view> args, core::UserTables &user, I
     const Options o = ParseArgs(args);
     const std::int16_t tpp = TwipsPerPixel(o.dpi);
     const core::Catalogue cat = core::BuildCatalogue(tpp, tpp, user);
+    const core::Vocabulary vocab(cat);
     if (o.help) {
         Emit(io, kUsage);
         Emit(io, WarpHelp(cat));
@@ -512,19 +520,23 @@ int RunChecked(std::span<const std::string_view> args, core::UserTables &user, I
         Emit(io, ListText(cat, o));
         return kExitOk;
     }
-    // GROUP FROM INTO [VALUE] when the arguments read so; otherwise a query, if they read as one.
+    // A query when the words read as one, typed as one argument or as several; otherwise
+    // GROUP FROM INTO [VALUE].
+    const auto q = core::ReadQuery(vocab, Joined(o.positional), { io.DecimalComma() });
+    if (q && (!q->readings.empty() || !q->refusal.empty()))
+        return RunQuery(vocab, *q, o, io);
     std::optional<UsageError> formError;
     std::optional<Job> made;
     if (o.positional.size() == 3 || o.positional.size() == 4) {
         try {
-            made = MakeJob(cat, o);
+            made = MakeJob(vocab, o);
         } catch (const UsageError &e) {
             formError = e;
         }
     }
     if (!made) {
-        if (const auto q = core::ReadQuery(cat, Joined(o.positional)))
-            return RunQuery(cat, *q, o, io);
+        if (q)
+            return RunQuery(vocab, *q, o, io);
         if (formError)
             throw *formError;
         throw UsageError { "expected GROUP FROM INTO [VALUE] or a query such as \"5 mi in m\"; see --help" };

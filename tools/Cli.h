@@ -29,6 +29,10 @@ public:
     // 0 when all of `text` was written, otherwise the error number (errno) of the failure.
     virtual int Out(std::string_view text) = 0;
     virtual void Err(std::string_view text) = 0;
+    // Whether standard input is a terminal, where a reader that waits must say so.
+    virtual bool InputIsTerminal() const { return false; }
+    // Whether the user's locale writes a decimal comma ("1,5"), for values in queries.
+    virtual bool DecimalComma() const { return false; }
 };
 
 // Runs one command line (without the program name) against the custom tables `user`, which the

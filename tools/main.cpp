@@ -5,6 +5,7 @@
 #include "tools/Cli.h"
 
 #include <cerrno>
+#include <clocale>
 #include <new>
 #include <string_view>
 #include <unistd.h>
@@ -27,8 +28,18 @@ public:
     }
     int Out(std::string_view text) override { return WriteAll(STDOUT_FILENO, text); }
     void Err(std::string_view text) override { WriteAll(STDERR_FILENO, text); }
+    bool InputIsTerminal() const override { return ::isatty(STDIN_FILENO) == 1; }
+    bool DecimalComma() const override { return m_decimalComma; }
 
 private:
+    // Asked once: the rest of the program reads and writes numbers in the C locale.
+    const bool m_decimalComma = [] {
+        std::setlocale(LC_NUMERIC, "");
+        const bool comma = std::string_view(std::localeconv()->decimal_point) == ",";
+        std::setlocale(LC_NUMERIC, "C");
+        return comma;
+    }();
+
     static int WriteAll(int fd, std::string_view text)
     {
         while (!text.empty()) {

@@ -32,7 +32,9 @@ public:
         return 0;
     }
     void Err(std::string_view text) override { err += text; }
+    bool InputIsTerminal() const override { return terminal; }
 
+    bool terminal = false;
     int status = 0;
     std::string out, err;
 
@@ -56,7 +58,7 @@ TEST(OrloConvert, ValuesQueriesAndUsageErrors)
         const std::vector<std::string> args = c.from("arguments");
         const FakeIo o = Cli({ args.begin(), args.end() }, "1\n");
         EXPECT_EQ(o.status, std::stoi(c["status"])) << o.err;
-        EXPECT_EQ(o.out, o.status == 2 ? "" : c["output"] + "\n");
+        EXPECT_EQ(o.out, o.status == 2 || c["output"] == "-" ? "" : c["output"] + "\n");
         if (c["stderr"].empty())
             EXPECT_EQ(o.err.empty(), o.status != 2) << o.err;
         else
@@ -71,7 +73,7 @@ TEST(OrloConvert, FilterConvertsEveryLineAsTyped)
     const std::tuple<std::string, std::string, int> rows[] = {
         { "1\r\n2\n\n 3 \nx\n1,5\n4",
           "2.54000\n5.08000\n0.00000E+00\n7.62000\nInput error\n2.54000\n10.1600\n", 1 },
-        { "1\n\r\n", "2.54000\n0.00000E+00\n", 0 }, { "", "", 0 }, { "1\r\r\n", "Input error\n", 1 } };
+        { "1\n\r\n", "2.54000\n0.00000E+00\n", 0 }, { "", "", 2 }, { "1\r\r\n", "Input error\n", 1 } };
     // clang-format on
     for (const auto &[in, out, status] : rows) {
         const FakeIo o = Cli({ "Length", "in", "cm" }, in);
@@ -79,6 +81,41 @@ TEST(OrloConvert, FilterConvertsEveryLineAsTyped)
     }
     EXPECT_EQ(Cli({ "Length", "in", "cm" }, "1,5\n").err,
         std::string(core::kCommaMessage) + " \"1,5\" was read as \"1\".\n");
+}
+
+// A query typed as one argument or as separate words answers alike, for every everyday question.
+TEST(OrloConvert, JoinedAndSplitQueriesAgree)
+{
+    for (const cases::Case &c : cases::Read("core/queries.txt")) {
+        SCOPED_TRACE(c.where());
+        const std::string &text = c["query"];
+        std::vector<std::string> words;
+        for (std::size_t i = 0; i < text.size();) {
+            const std::size_t blank = std::min(text.find(' ', i), text.size());
+            if (blank > i)
+                words.push_back(text.substr(i, blank - i));
+            i = blank + 1;
+        }
+        if (words.empty())
+            continue;
+        const FakeIo joined = Cli({ text });
+        const FakeIo split = Cli({ words.begin(), words.end() });
+        EXPECT_EQ(std::tuple(joined.status, joined.out), std::tuple(split.status, split.out));
+        EXPECT_EQ(joined.status == 0, c["expected"] != "-") << joined.out << joined.err;
+    }
+}
+
+// Without VALUE on a terminal, the converter says it waits; with nothing to read it never ends
+// silently with success.
+TEST(OrloConvert, FilterNeverWaitsOrEndsSilently)
+{
+    FakeIo io("");
+    io.terminal = true;
+    core::UserTables user;
+    const std::string_view args[] = { "Length", "in", "cm" };
+    EXPECT_EQ(cli::Run(args, user, io), cli::kExitUsage);
+    EXPECT_NE(io.err.find("one a line"), std::string::npos) << io.err;
+    EXPECT_NE(io.err.find("no VALUE"), std::string::npos) << io.err;
 }
 
 // A line longer than the limit is answered "Input error" without being held whole, and the lines

@@ -18,7 +18,7 @@ mkdir "$prog"
 cp "$provider" "$converter" "$prog/"
 printf '[Window]\r\nTop=1350\r\nLeft=840\r\nConstantsTop=1650\r\nConstantsLeft=2500\r\nQuantity=0\r\nUnit=0\r\n[Option]\r\nShowTop=0\r\nFigure=4\r\nForm=0\r\nFaceColor=-1\r\nTextColor=-1\r\nTextColor1=-1\r\nTextColor2=-1\r\nTextColor3=-1\r\n' >"$prog/ORLOPREF.CFG"
 . "$here/../support/dat.inc.sh"
-custom_dat Cooking "cup|16|" "tbsp: tablespoon|1|" >"$prog/ORL_USER.DAT"
+custom_dat Cooking "pot|16|" "dash: dashes|1|" >"$prog/ORL_USER.DAT"
 
 services=$E2E_TMP/services
 mkdir "$services"

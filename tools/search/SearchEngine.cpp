@@ -38,70 +38,57 @@ void SearchEngine::refresh()
     m_cfgTime = cfgTime;
     m_datTime = datTime;
     m_loaded = true;
+    m_vocabulary.reset();
     m_state.load();
     // The window's format rule: 1 is Scientific, anything else (3 included, the About box's) Regular.
     m_state.settleFormat();
+    m_vocabulary.emplace(m_state.catalogue());
 }
 
-std::optional<Result> SearchEngine::answer(const core::Query &q, const core::QueryReading &r) const
+// Every answer of a query, each with an id that names the query and the answer's place among them:
+// the desktop asks for the answer again by id, and the query is answered anew.
+QList<Result> SearchEngine::answers(const QString &query)
 {
-    const store::Settings &settings = m_state.settings();
-    const core::Catalogue &cat = m_state.catalogue();
-    bool comma = false;
-    const auto text =
-        core::Answer(cat, q, r, settings.pnFigure, settings.pnFormFlag, [&comma] { comma = true; });
-    // A value the converter would only read in part, or cannot read, is no answer to offer.
-    if (!text || comma || *text == core::kInputError)
-        return std::nullopt;
-    const std::string &from = cat.UnitName[r.group][r.from];
-    const std::string &into = cat.UnitName[r.group][r.into];
-    Result out;
-    out.id = QStringLiteral("%1:%2:%3:%4").arg(r.group).arg(r.from).arg(r.into).arg(Utf8(q.value));
-    out.text = Utf8(*text);
-    out.name = out.text + QLatin1Char(' ') + Utf8(core::UnitSymbol(into));
-    out.description = Utf8(q.value + " " + from + " = " + *text + " " + into);
-    return out;
-}
-
-QList<Result> SearchEngine::search(const QStringList &terms)
-{
-    const QByteArray words = terms.join(QLatin1Char(' ')).toUtf8();
+    const QByteArray words = query.toUtf8();
     if (words.size() > 1000) // no query is that long; the desktop sends every keystroke
         return {};
     refresh();
-    const core::Catalogue &cat = m_state.catalogue();
-    const auto q =
-        core::ReadQuery(cat, std::string_view(words.constData(), static_cast<std::size_t>(words.size())));
+    const bool decimalComma = QLocale::system().decimalPoint() == QLatin1Char(',');
+    const auto q = core::ReadQuery(*m_vocabulary,
+        std::string_view(words.constData(), static_cast<std::size_t>(words.size())),
+        { decimalComma });
     QList<Result> results;
     if (!q)
         return results;
-    for (const core::QueryReading &r : q->readings) {
-        if (auto a = answer(*q, r)) {
-            if (q->readings.size() > 1)
-                a->description = Utf8(cat.GroupName[r.group]) + QStringLiteral(": ") + a->description;
-            results.append(*a);
-        }
+    const store::Settings &settings = m_state.settings();
+    for (const core::QueryAnswer &a :
+        core::Answers(*m_vocabulary, *q, { settings.pnFigure, settings.pnFormFlag, 0 })) {
+        Result out;
+        out.id = QString::number(results.size()) + QLatin1Char(':') + query;
+        out.text = Utf8(a.result);
+        out.name = a.unit.empty() ? out.text : out.text + QLatin1Char(' ') + Utf8(a.unit);
+        out.description = Utf8(a.line);
+        results.append(out);
     }
     return results;
 }
 
+QList<Result> SearchEngine::search(const QStringList &terms)
+{
+    return answers(terms.join(QLatin1Char(' ')));
+}
+
 std::optional<Result> SearchEngine::result(const QString &id)
 {
-    const QStringList parts = id.split(QLatin1Char(':'));
-    if (parts.size() < 4)
+    const qsizetype colon = id.indexOf(QLatin1Char(':'));
+    bool ok = false;
+    const int index = id.left(colon).toInt(&ok);
+    if (colon < 0 || !ok || index < 0)
         return std::nullopt;
-    refresh();
-    const core::Catalogue &cat = m_state.catalogue();
-    bool ok[3] = {};
-    const core::QueryReading r { static_cast<std::int16_t>(parts[0].toShort(&ok[0])),
-        static_cast<std::int16_t>(parts[1].toShort(&ok[1])),
-        static_cast<std::int16_t>(parts[2].toShort(&ok[2])) };
-    if (!ok[0] || !ok[1] || !ok[2] || r.group < 0 || r.group >= core::kGroupSlots || r.from < 0
-        || r.from >= cat.UnitCount[r.group] || r.into < 0 || r.into >= cat.UnitCount[r.group])
+    const QList<Result> all = answers(id.mid(colon + 1));
+    if (index >= all.size())
         return std::nullopt;
-    core::Query q;
-    q.value = id.section(QLatin1Char(':'), 3).toStdString();
-    return answer(q, r);
+    return all[index];
 }
 
 } // namespace search

@@ -7,6 +7,7 @@
 #include "core/Query.h"
 #include "state/ProgramState.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -17,9 +18,9 @@ namespace search {
 
 struct Result
 {
-    QString id; // stands for the whole answer: "group:from:into:value"
+    QString id; // stands for the whole answer: "N:query", the query's Nth answer
     QString name; // "8046.72 m"
-    QString description; // "5 mi: mile = 8046.72 m: meter"
+    QString description; // "5 mi = 8046.72 m"; "1 gal (US) = 3.785 L"; "Volume: …" across groups
     QString text; // what a copy puts on the clipboard: "8046.72"
 };
 
@@ -35,11 +36,12 @@ public:
 
 private:
     void refresh();
-    std::optional<Result> answer(const core::Query &q, const core::QueryReading &r) const;
+    QList<Result> answers(const QString &query);
 
     std::filesystem::path m_dir;
     // Loaded as the converter loads it; never saved from here.
     state::ProgramState m_state;
+    std::optional<core::Vocabulary> m_vocabulary;
     std::filesystem::file_time_type m_cfgTime {};
     std::filesystem::file_time_type m_datTime {};
     bool m_loaded = false;
