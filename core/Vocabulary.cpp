@@ -524,9 +524,9 @@ std::string Vocabulary::shown(std::int16_t group, std::int16_t unit) const
     const std::size_t colon = text.find(':');
     if (colon == std::string::npos || colon == 0)
         return std::string(Trim(text));
-    const auto alternatives = Split(text.substr(0, colon), ",");
-    return alternatives.empty() ? std::string(Trim(text.substr(0, colon)))
-                                : std::string(alternatives.front());
+    const std::string symbol = text.substr(0, colon);
+    const auto alternatives = Split(symbol, ",");
+    return alternatives.empty() ? std::string(Trim(symbol)) : std::string(alternatives.front());
 }
 
 } // namespace core
