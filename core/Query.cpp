@@ -533,6 +533,31 @@ Candidate ReadingsOf(
     return c;
 }
 
+// The measuring system a unit's label names: "gal: gallon (US)", "liq qt: quart (UK, liq)".
+char System(const Vocabulary &vocab, const UnitUse &u)
+{
+    const std::string label = vocab.label(u.group, u.unit) + " " + u.shown;
+    if (label.find("(US") != std::string::npos)
+        return 'U';
+    return label.find("(UK") != std::string::npos ? 'K' : 0;
+}
+
+// Readings that mix US and UK units ("US gallons in UK quarts") give way to those that keep to one
+// system, where there are such.
+void KeepToOneSystem(const Vocabulary &vocab, std::vector<QueryReading> &readings)
+{
+    const auto mixed = [&vocab](const QueryReading &r) {
+        std::set<char> systems;
+        for (const Amount &a : r.from)
+            systems.insert(System(vocab, a.unit));
+        for (const UnitUse &u : r.into)
+            systems.insert(System(vocab, u));
+        return systems.count('U') && systems.count('K');
+    };
+    if (!std::all_of(readings.begin(), readings.end(), mixed))
+        std::erase_if(readings, mixed);
+}
+
 bool IsConnector(std::string_view word)
 {
     const std::string w = Lower(word);
@@ -608,6 +633,7 @@ std::optional<Query> ReadQuery(const Vocabulary &vocab, std::string_view text, N
     if (!any)
         return std::nullopt;
     q.readings = std::move(best.readings);
+    KeepToOneSystem(vocab, q.readings);
     const bool ordinary = std::any_of(q.readings.begin(), q.readings.end(), [](const QueryReading &r) {
         return std::find(std::begin(kLastResortGroups), std::end(kLastResortGroups), r.group)
             == std::end(kLastResortGroups);
