@@ -3,6 +3,8 @@
 
 #include "core/Query.h"
 
+#include "core/Words.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -12,44 +14,21 @@
 namespace core {
 namespace {
 
+using words::IsBlank;
+using words::Lower;
+using words::ReplaceAll;
+using words::Trim;
+using words::Words;
+
 constexpr std::string_view kConnectors[] = { "to", "in", "into", "as", "=", "->", "=>" };
 // Readings in these groups are offered only when no other group reads: "1 T in G" means teslas.
 constexpr std::int16_t kLastResortGroups[] = { pnPrefixGrp, pnNumSysGrp };
 // More readings than this from one split are no answer anyone wants listed.
 constexpr std::size_t kMostReadings = 12;
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-std::string_view Trim(std::string_view s)
-{
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-std::vector<std::string> Words(std::string_view s)
-{
-    std::vector<std::string> words;
-    for (std::size_t i = 0; i < s.size();) {
-        while (i < s.size() && IsBlank(s[i]))
-            ++i;
-        const std::size_t start = i;
-        while (i < s.size() && !IsBlank(s[i]))
-            ++i;
-        if (i > start)
-            words.emplace_back(s.substr(start, i - start));
-    }
-    return words;
 }
 
 std::string Join(const std::vector<std::string> &words, std::size_t from, std::size_t to)
@@ -58,24 +37,6 @@ std::string Join(const std::vector<std::string> &words, std::size_t from, std::s
     for (std::size_t i = from; i < to && i < words.size(); ++i)
         s.append(i > from ? " " : "").append(words[i]);
     return s;
-}
-
-std::string Lower(std::string_view s)
-{
-    std::string out(s);
-    for (char &c : out)
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    return out;
-}
-
-std::string ReplaceAll(std::string_view s, std::string_view what, std::string_view with)
-{
-    std::string out;
-    for (std::size_t at = s.find(what); at != std::string_view::npos; at = s.find(what)) {
-        out.append(s.substr(0, at)).append(with);
-        s.remove_prefix(at + what.size());
-    }
-    return out.append(s);
 }
 
 // ---- Numbers ------------------------------------------------------------------------------------

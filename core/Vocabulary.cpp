@@ -3,6 +3,8 @@
 
 #include "core/Vocabulary.h"
 
+#include "core/Words.h"
+
 #include <algorithm>
 #include <charconv>
 #include <string>
@@ -11,6 +13,11 @@ namespace core {
 namespace {
 
 using vocabulary::NameRow;
+using words::IsBlank;
+using words::Lower;
+using words::ReplaceAll;
+using words::Trim;
+using words::Words;
 
 // SI prefixes. Micro is written "u" here, as canonical names write it; answers show "µ".
 struct Prefix
@@ -86,23 +93,9 @@ constexpr std::string_view kDegree = "\xC2\xB0"; // °
 constexpr std::string_view kSquared = "\xC2\xB2"; // ²
 constexpr std::string_view kCubed = "\xC2\xB3"; // ³
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 bool IsLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-std::string_view Trim(std::string_view s)
-{
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
 }
 
 std::vector<std::string_view> Split(std::string_view s, std::string_view separator)
@@ -117,47 +110,12 @@ std::vector<std::string_view> Split(std::string_view s, std::string_view separat
     }
 }
 
-std::vector<std::string> Words(std::string_view s)
-{
-    std::vector<std::string> words;
-    for (std::size_t i = 0; i < s.size();) {
-        while (i < s.size() && IsBlank(s[i]))
-            ++i;
-        const std::size_t start = i;
-        while (i < s.size() && !IsBlank(s[i]))
-            ++i;
-        if (i > start)
-            words.emplace_back(s.substr(start, i - start));
-    }
-    return words;
-}
-
 std::string Join(const std::vector<std::string> &words)
 {
     std::string s;
     for (const std::string &w : words)
         s.append(s.empty() ? "" : " ").append(w);
     return s;
-}
-
-std::string Lower(std::string_view s)
-{
-    std::string out(s);
-    for (char &c : out)
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    return out;
-}
-
-// Built anew rather than replaced in place: g++ 12 at -O3 warns falsely (-Wrestrict, GCC bug 105651)
-// about std::string::replace here.
-std::string ReplaceAll(std::string_view s, std::string_view what, std::string_view with)
-{
-    std::string out;
-    for (std::size_t at = s.find(what); at != std::string_view::npos; at = s.find(what)) {
-        out.append(s.substr(0, at)).append(with);
-        s.remove_prefix(at + what.size());
-    }
-    return out.append(s);
 }
 
 bool EndsWith(std::string_view s, std::string_view end)
