@@ -674,36 +674,63 @@ std::string Qualified(const Vocabulary &vocab, const UnitUse &use)
     return use.shown + label.substr(open);
 }
 
-// How each reading writes its units: qualified where the readings of one group use different
-// units for the same written name ("gal (US)", "gal (UK)").
+// The unit at `position` of a reading: its amounts' units, then its answer's.
+const UnitUse &UnitAt(const QueryReading &r, std::size_t position)
+{
+    return position < r.from.size() ? r.from[position].unit : r.into[position - r.from.size()];
+}
+
+// How each reading writes its units: qualified where another reading of the same group uses another
+// unit in the same place ("gal (US)", "gal (UK)"; "hp (metric)" beside "hp (550 ft-lbf/s)").
 std::vector<std::vector<std::string>> ShownNames(const Vocabulary &vocab, const Query &q)
 {
-    std::vector<std::vector<std::string>> shown;
-    std::map<std::pair<std::size_t, std::string>, std::set<std::pair<std::int16_t, std::int16_t>>> uses;
-    const auto each = [&q](auto f) {
-        for (std::size_t r = 0; r < q.readings.size(); ++r) {
-            const QueryReading &reading = q.readings[r];
-            for (std::size_t i = 0; i < reading.from.size(); ++i)
-                f(r, i, reading.from[i].unit);
-            for (std::size_t i = 0; i < reading.into.size(); ++i)
-                f(r, reading.from.size() + i, reading.into[i]);
+    std::vector<std::vector<std::string>> shown(q.readings.size());
+    for (std::size_t r = 0; r < q.readings.size(); ++r) {
+        const QueryReading &reading = q.readings[r];
+        for (std::size_t position = 0; position < reading.from.size() + reading.into.size(); ++position) {
+            const UnitUse &u = UnitAt(reading, position);
+            const bool othersDiffer =
+                std::any_of(q.readings.begin(), q.readings.end(), [&](const QueryReading &o) {
+                    return o.group == u.group && position < o.from.size() + o.into.size()
+                        && !(UnitAt(o, position) == u);
+                });
+            shown[r].push_back(othersDiffer ? Qualified(vocab, u) : u.shown);
         }
-    };
-    each([&](std::size_t, std::size_t position, const UnitUse &u) {
-        uses[{ position, u.shown }].insert({ u.group, u.unit });
-    });
-    shown.resize(q.readings.size());
-    each([&](std::size_t r, std::size_t position, const UnitUse &u) {
-        const bool differs = uses[{ position, u.shown }].size() > 1;
-        const bool othersDiffer =
-            std::any_of(q.readings.begin(), q.readings.end(), [&](const QueryReading &o) {
-                return o.group == u.group && &o != &q.readings[r] && position < o.from.size() + o.into.size()
-                    && !((position < o.from.size() ? o.from[position].unit : o.into[position - o.from.size()])
-                        == u);
-            });
-        shown[r].push_back(differs || othersDiffer ? Qualified(vocab, u) : u.shown);
-    });
+    }
     return shown;
+}
+
+// The result text of one reading: the number systems through the Convert command, the rest as the
+// amounts summed in the first one's unit, then converted into the answer's unit or units.
+std::optional<std::string> Result(const Vocabulary &vocab,
+    const QueryReading &reading,
+    const std::vector<std::string> &intoNames,
+    const AnswerSettings &settings)
+{
+    if (reading.group == pnNumSysGrp) {
+        ConvertInput in;
+        in.group = reading.group;
+        in.from = reading.from[0].unit.unit;
+        in.into = reading.into[0].unit;
+        in.text = reading.from[0].number;
+        const auto text = Convert(vocab.catalogue(), in, [] {});
+        return text && !text->empty() && *text != kInputError ? text : std::nullopt;
+    }
+    const UnitUse &first = reading.from.front().unit;
+    double total = reading.from.front().value;
+    for (std::size_t i = 1; i < reading.from.size(); ++i) {
+        const Amount &a = reading.from[i];
+        const auto part = Between(vocab, reading.group, a.unit, first, a.value, settings.WarpIndex);
+        if (!part)
+            return std::nullopt;
+        total += *part;
+    }
+    const auto y = Between(vocab, reading.group, first, reading.into.back(), total, settings.WarpIndex);
+    if (!y)
+        return std::nullopt;
+    if (reading.into.size() == 1)
+        return FormatResult(*y, settings.pnFigure, settings.pnFormFlag);
+    return Compound(vocab, reading, intoNames, *y, settings);
 }
 
 } // namespace
@@ -725,40 +752,7 @@ std::vector<QueryAnswer> Answers(const Vocabulary &vocab, const Query &q, const 
         std::string amount;
         for (std::size_t i = 0; i < reading.from.size(); ++i)
             amount += (i ? " " : "") + reading.from[i].number + " " + names[i];
-        std::optional<std::string> result;
-        if (reading.group == pnNumSysGrp) {
-            ConvertInput in;
-            in.group = reading.group;
-            in.from = reading.from[0].unit.unit;
-            in.into = reading.into[0].unit;
-            in.text = reading.from[0].number;
-            result = Convert(vocab.catalogue(), in, [] {});
-            if (result && (result->empty() || *result == kInputError))
-                result.reset();
-        } else {
-            // The amounts in the first one's unit, then in the answer's (last) unit.
-            double total = 0;
-            bool ok = true;
-            for (const Amount &a : reading.from) {
-                const auto part = &a == &reading.from.front()
-                    ? std::optional(a.value)
-                    : Between(
-                        vocab, reading.group, a.unit, reading.from.front().unit, a.value, settings.WarpIndex);
-                ok = ok && part;
-                total += part ? *part : 0;
-            }
-            const auto y = ok ? Between(vocab,
-                               reading.group,
-                               reading.from.front().unit,
-                               reading.into.back(),
-                               total,
-                               settings.WarpIndex)
-                              : std::nullopt;
-            if (y && reading.into.size() == 1)
-                result = FormatResult(*y, settings.pnFigure, settings.pnFormFlag);
-            else if (y)
-                result = Compound(vocab, reading, intoNames, *y, settings);
-        }
+        const auto result = Result(vocab, reading, intoNames, settings);
         if (!result)
             continue;
         QueryAnswer a;
