@@ -236,11 +236,6 @@ std::string Plain(std::string_view text)
         { "\xC2\xA0", " " },
         { "\xE2\x80\x89", " " },
         { "\xE2\x80\xAF", " " },
-        { "\xE2\x80\xB2", "'" }, // ′
-        { "\xE2\x80\xB3", "\"" }, // ″
-        { "\xE2\x80\x99", "'" }, // ’
-        { "\xE2\x80\x9D", "\"" }, // ”
-        { "\xE2\x80\x9C", "\"" }, // “
         { "\t", " " },
     };
     constexpr std::pair<std::string_view, std::string_view> kFractions[] = {
@@ -255,7 +250,7 @@ std::string Plain(std::string_view text)
         { "\xE2\x85\x9D", "5/8" },
         { "\xE2\x85\x9E", "7/8" },
     };
-    std::string s(text);
+    std::string s = words::PlainQuotes(text);
     for (const auto &[from, to] : kForms)
         s = ReplaceAll(s, from, to);
     for (const auto &[from, to] : kFractions)

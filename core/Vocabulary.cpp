@@ -301,7 +301,7 @@ std::int16_t UnitLabelled(const Catalogue &cat, std::int16_t group, std::string_
 
 std::string CanonicalName(std::string_view name)
 {
-    std::string s(name);
+    std::string s = words::PlainQuotes(name);
     constexpr std::pair<std::string_view, std::string_view> kForms[] = {
         { kMicro, "u" },
         { kGreekMu, "u" },
@@ -310,11 +310,6 @@ std::string CanonicalName(std::string_view name)
         { "\xC2\xB7", "-" }, // ·
         { "\xE2\x8B\x85", "-" }, // ⋅
         { "*", "-" },
-        { "\xE2\x80\xB2", "'" }, // ′
-        { "\xE2\x80\xB3", "\"" }, // ″
-        { "\xE2\x80\x99", "'" }, // ’
-        { "\xE2\x80\x9D", "\"" }, // ”
-        { "\xE2\x80\x9C", "\"" }, // “
         { "metre", "meter" },
         { "litre", "liter" },
         { "gramme", "gram" },

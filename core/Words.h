@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace core::words {
@@ -56,6 +57,23 @@ inline std::string ReplaceAll(std::string_view s, std::string_view what, std::st
         s.remove_prefix(at + what.size());
     }
     return out.append(s);
+}
+
+// Prime and curly quote marks as the ASCII marks of feet and inches ("5′11″", "5’11”").
+inline constexpr std::pair<std::string_view, std::string_view> kQuoteMarks[] = {
+    { "\xE2\x80\xB2", "'" }, // ′
+    { "\xE2\x80\xB3", "\"" }, // ″
+    { "\xE2\x80\x99", "'" }, // ’
+    { "\xE2\x80\x9D", "\"" }, // ”
+    { "\xE2\x80\x9C", "\"" }, // “
+};
+
+inline std::string PlainQuotes(std::string_view s)
+{
+    std::string out(s);
+    for (const auto &[from, to] : kQuoteMarks)
+        out = ReplaceAll(out, from, to);
+    return out;
 }
 
 } // namespace core::words
