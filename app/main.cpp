@@ -5,6 +5,7 @@
 #include "platform/qt/FolderLock.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/TermSignal.h"
+#include "platform/qt/X11WindowState.h"
 #include "store/Store.h"
 #include "ui/main/frmConvert.h"
 
@@ -81,6 +82,7 @@ int run(int argc, char *argv[])
     preferX11();
     QApplication app(argc, argv);
     platform::qt::SetApplicationIdentity();
+    platform::qt::KeepWindowPositionsTrue();
     // The program ends when its window has closed and saved, not when the last window leaves the
     // screen: the window may be hidden in the notification area, or a tool window without a task-bar
     // entry, which Qt does not count.

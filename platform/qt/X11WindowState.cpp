@@ -3,10 +3,12 @@
 
 #include "platform/qt/X11WindowState.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QObject>
 #include <QWidget>
+#include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 
 #include <algorithm>
@@ -126,7 +128,40 @@ private:
     bool m_skip;
 };
 
+// Qt trusts the position in a configure event sent by another client (the window manager's, after a
+// move) and asks the X server only for real ones. For the program's top-level windows the mark of a
+// sent event is taken off, so Qt asks the server each time.
+class TruePositions final : public QAbstractNativeEventFilter
+{
+public:
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override
+    {
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        auto *event = static_cast<xcb_generic_event_t *>(message);
+        constexpr std::uint8_t kSent = 0x80;
+        if ((event->response_type & ~kSent) != XCB_CONFIGURE_NOTIFY || !(event->response_type & kSent))
+            return false;
+        const auto *configure = reinterpret_cast<const xcb_configure_notify_event_t *>(event);
+        const auto windows = QGuiApplication::topLevelWindows();
+        const bool ours = std::any_of(windows.begin(), windows.end(), [configure](const QWindow *w) {
+            return w->handle() && static_cast<xcb_window_t>(w->winId()) == configure->window;
+        });
+        if (ours)
+            event->response_type &= static_cast<std::uint8_t>(~kSent);
+        return false;
+    }
+};
+
 } // namespace
+
+void KeepWindowPositionsTrue()
+{
+    if (!Connection())
+        return;
+    static TruePositions filter;
+    QCoreApplication::instance()->installNativeEventFilter(&filter);
+}
 
 bool SetSkipTaskbar(QWidget *window, bool skip)
 {

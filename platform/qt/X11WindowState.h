@@ -28,4 +28,10 @@ std::optional<QRect> FrameRect(const QWidget *window);
 // Where the window's inside starts on the screen, in logical pixels, from the X server.
 std::optional<QPoint> ClientOrigin(const QWidget *window);
 
+// Makes Qt ask the X server where the program's top-level windows are whenever they move, instead of
+// taking the position a window manager's synthetic configure event states (icewm's is off by its
+// border width, and menus, tool tips and accessibility extents follow Qt's idea of the place).
+// Once, after the application is made; without X11 nothing happens.
+void KeepWindowPositionsTrue();
+
 } // namespace platform::qt

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orlo developers
 """Writes the store's test fixtures. Run from anywhere; the output is committed, so the tests compare the
 program's files against bytes made independently of its writer."""
 import pathlib

@@ -56,6 +56,38 @@ frame_corner() {
   read -r left _ top _ < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
   echo "$((x - left)),$((y - top))"
 }
+# frame_rect ID: "x y width height" of the window's outer frame.
+frame_rect() {
+  local x y w h left right top bottom
+  x=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left X: *//p')
+  y=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left Y: *//p')
+  w=$(xwininfo -id "$1" | sed -n 's/^ *Width: *//p')
+  h=$(xwininfo -id "$1" | sed -n 's/^ *Height: *//p')
+  read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom)) $top"
+}
+# menu_offset ID: opens the Convert menu and prints where its window stands against the inside of
+# window ID ("dx,dy"), as the X server has both. Qt places the menu from its own idea of where the
+# window is, so a stale idea moves the menu.
+menu_offset() {
+  local x y popup="" w deadline=$((SECONDS + 5))
+  x=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left X: *//p')
+  y=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left Y: *//p')
+  keys alt+v
+  while [ -z "$popup" ] && [ $SECONDS -lt $deadline ]; do
+    for w in $(xwininfo -root -children | awk '/^ +0x/ {print $1}'); do
+      xwininfo -id "$w" 2>/dev/null | grep -q IsViewable || continue
+      xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DROPDOWN_MENU && popup=$w
+    done
+    [ -n "$popup" ] || sleep 0.1
+  done
+  [ -n "$popup" ] || fail "the Convert menu did not open"
+  echo "$(($(xwininfo -id "$popup" | sed -n 's/^ *Absolute upper-left X: *//p') - x)),$(($(xwininfo -id "$popup" | sed -n 's/^ *Absolute upper-left Y: *//p') - y))"
+  keys Escape
+}
+# The Convert title's lower left corner inside the window, as Qt lays out the menu bar with the test
+# machine's fonts: the same under every window manager.
+menu_at="79,19"
 cfg=$prog/ORLOPREF.CFG
 # Top=1350 and Left=840 twips, 15 twips a pixel: the frame's corner belongs at (56, 90).
 printf '[Window]\r\nTop=1350\r\nLeft=840\r\nConstantsTop=1650\r\nConstantsLeft=2500\r\nQuantity=0\r\nUnit=0\r\n[Option]\r\nShowTop=0\r\nFigure=6\r\nForm=0\r\nFaceColor=-1\r\nTextColor=-1\r\nTextColor1=-1\r\nTextColor2=-1\r\nTextColor3=-1\r\n' >"$cfg"
@@ -66,6 +98,10 @@ for ((run = 1; run <= 10; run++)); do
   start_orlo
   corner=$(frame_corner "$main")
   [ "$corner" = "56,90" ] || fail "the frame's corner is at $corner, expected 56,90"
+  if [ "$run" = 1 ] || [ "$run" = 6 ]; then
+    offset=$(menu_offset "$main")
+    [ "$offset" = "$menu_at" ] || fail "the Convert menu opens at $offset inside the window, expected $menu_at"
+  fi
   keys ctrl+x
   wait_exit "$orlo_pid" 10
   echo "start $run: frame at $corner, saved Top=$(cfg_line "$cfg" Top) Left=$(cfg_line "$cfg" Left)"
@@ -76,9 +112,14 @@ done
 step "a stored position off every screen comes back reachable, and the file keeps it"
 sed -i 's/^Top=.*/Top=-30000\r/; s/^Left=.*/Left=30000\r/' "$cfg"
 start_orlo
-corner=$(frame_corner "$main")
-IFS=, read -r cx cy <<<"$corner"
-[ "$cx" -ge 0 ] && [ "$cy" -ge 0 ] && [ "$cx" -lt 1280 ] && [ "$cy" -lt 1024 ] || fail "the frame's corner is at $corner"
+# The whole title bar inside the screen's available area, once the window manager has framed it.
+sleep 0.7
+read -r fx fy fw fh title < <(frame_rect "$main")
+echo "pulled in: frame ${fw}x${fh} at $fx,$fy"
+[ "$fx" -ge 0 ] && [ "$fy" -ge 0 ] && [ $((fx + fw)) -le 1280 ] && [ $((fy + title)) -le 1024 ] \
+  || fail "the frame ${fw}x${fh} stands at $fx,$fy, its title bar not wholly on the screen"
+offset=$(menu_offset "$main")
+[ "$offset" = "$menu_at" ] || fail "after the pull-in the Convert menu opens at $offset, expected $menu_at"
 keys ctrl+x
 wait_exit "$orlo_pid" 10
 [ "$(cfg_line "$cfg" Top),$(cfg_line "$cfg" Left)" = "-30000,30000" ] \

@@ -122,28 +122,35 @@ void CentreOnShow::load(QWidget *window)
     m_pending = true;
 }
 
-// The window manager frames a window a moment after it shows; until its frame is known (on X11,
-// from the window manager's extents) the centring is done again, for half a second at most.
-void CentreOnShow::shown(QWidget *window)
+void WhenFramed(QWidget *window, const std::function<void(QWidget *)> &action)
 {
-    if (!m_pending)
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || platform::qt::FrameRect(window)) {
+        action(window);
         return;
-    m_pending = false;
-    CentreOnScreen(window);
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || platform::qt::FrameRect(window))
-        return;
+    }
     QPointer<QWidget> guard(window);
     auto *retry = new QTimer(window);
     retry->setInterval(25);
-    QObject::connect(retry, &QTimer::timeout, window, [guard, retry, tries = 0]() mutable {
+    QObject::connect(retry, &QTimer::timeout, window, [guard, retry, action, tries = 0]() mutable {
         if (guard && guard->isVisible() && platform::qt::FrameRect(guard)) {
-            CentreOnScreen(guard);
+            action(guard);
             retry->deleteLater();
         } else if (++tries >= 20 || !guard || !guard->isVisible()) {
             retry->deleteLater();
         }
     });
     retry->start();
+}
+
+// The window manager frames a window a moment after it shows; until its frame is known the centring
+// is done again.
+void CentreOnShow::shown(QWidget *window)
+{
+    if (!m_pending)
+        return;
+    m_pending = false;
+    CentreOnScreen(window);
+    WhenFramed(window, CentreOnScreen);
 }
 
 std::int16_t FrameHeight(const QWidget *window)

@@ -7,6 +7,7 @@
 #include <QList>
 
 #include <cstdint>
+#include <functional>
 
 class QPoint;
 class QRect;
@@ -37,6 +38,10 @@ QRect FrameRect(const QWidget *window);
 // Whether positions can be known and kept here: native Wayland neither tells a window where it is nor
 // lets it choose, so positions read there must not overwrite the stored ones.
 bool PositionsKnown();
+
+// Runs `action` on a shown window once the window manager has framed it (on X11, once its frame
+// extents are known; for half a second at most), at once where that is already so or cannot be known.
+void WhenFramed(QWidget *window, const std::function<void(QWidget *)> &action);
 
 // Moves a window, frame included, to the middle of the primary screen.
 void CentreOnScreen(QWidget *window);

@@ -38,6 +38,16 @@ void MainPlacement::showFramedAtStoredCorner(const std::function<void()> &destro
         destroyNative();
     MoveFrameTo(m_window, corner);
     m_window->show();
+    if (!m_pulledTo)
+        return;
+    // Pulled in with a guessed frame: once the real one is known, the whole title bar comes inside.
+    WhenFramed(m_window, [this, stored](QWidget *window) {
+        const QPoint reachable = ReachableCorner(stored, FrameRect(window).size());
+        if (reachable != FrameRect(window).topLeft()) {
+            MoveFrameTo(window, reachable);
+            m_pulledTo = reachable;
+        }
+    });
 }
 
 void MainPlacement::storePosition()
