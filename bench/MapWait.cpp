@@ -2,7 +2,8 @@
 // Copyright (C) 2026 The Orlo developers
 // Start-up timer: starts a program and reports how long it took until its first top-level window
 // was mapped, then asks the program to end (SIGTERM) and waits for it.
-// Usage: orlo_mapwait TIMEOUT_MS PROGRAM [ARGS...]; prints "PID MILLISECONDS".
+// Usage: orlo_mapwait [--rss-after MS] TIMEOUT_MS PROGRAM [ARGS...]; prints "PID MILLISECONDS", and
+// with --rss-after the program's resident memory in kB that long after the map ("PID MS KB").
 //
 // The map is seen as it happens: the timer watches the root window's children (there is no
 // window manager under the bare X server the benchmark uses) and the clock starts just before
@@ -12,8 +13,11 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
 #include <memory>
 #include <poll.h>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -65,12 +69,29 @@ bool waitForMap(xcb_connection_t *x, Clock::time_point deadline)
     }
 }
 
+// VmRSS of a process, in kB; -1 when it cannot be read.
+long residentKb(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atol(line.c_str() + 6);
+    }
+    return -1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    long rssAfterMs = -1;
+    if (argc >= 3 && std::strcmp(argv[1], "--rss-after") == 0) {
+        rssAfterMs = std::atol(argv[2]);
+        argc -= 2;
+        argv += 2;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s TIMEOUT_MS PROGRAM [ARGS...]\n", argv[0]);
+        std::fprintf(stderr, "usage: orlo_mapwait [--rss-after MS] TIMEOUT_MS PROGRAM [ARGS...]\n");
         return 2;
     }
     const std::chrono::milliseconds timeout(std::atoi(argv[1]));
@@ -101,6 +122,11 @@ int main(int argc, char *argv[])
     }
     const bool mapped = waitForMap(x, start + timeout);
     const auto elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start);
+    long rss = -1;
+    if (mapped && rssAfterMs >= 0) {
+        ::usleep(static_cast<useconds_t>(rssAfterMs) * 1000);
+        rss = residentKb(pid);
+    }
     endProgram(pid, std::chrono::milliseconds(5000));
     xcb_disconnect(x);
     if (!mapped) {
@@ -108,6 +134,9 @@ int main(int argc, char *argv[])
             stderr, "no window was mapped within %lld ms\n", static_cast<long long>(timeout.count()));
         return 1;
     }
-    std::printf("%d %.1f\n", static_cast<int>(pid), elapsed.count());
+    if (rssAfterMs >= 0)
+        std::printf("%d %.1f %ld\n", static_cast<int>(pid), elapsed.count(), rss);
+    else
+        std::printf("%d %.1f\n", static_cast<int>(pid), elapsed.count());
     return 0;
 }

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 namespace resources {
 
 QString trayIconPath()
@@ -53,15 +55,20 @@ QString svgPath(Picture which)
     return QStringLiteral(":/orlo/app.svg");
 }
 
-QPixmap render(const QString &svg, int devicePixels)
+QPixmap render(QSvgRenderer &renderer, int devicePixels)
 {
     QImage image(devicePixels, devicePixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QSvgRenderer renderer(svg);
     QPainter painter(&image);
     renderer.render(&painter);
     painter.end();
     return QPixmap::fromImage(image);
+}
+
+QPixmap render(const QString &svg, int devicePixels)
+{
+    QSvgRenderer renderer(svg);
+    return render(renderer, devicePixels);
 }
 
 } // namespace
@@ -74,13 +81,22 @@ QPixmap picture(Picture which, int logicalSize, qreal dpr)
     return pixmap;
 }
 
-QIcon appIcon()
+QIcon appIcon(qreal dpr)
 {
-    QIcon icon;
+    // Made once for each scale: every window shows the same icon.
+    static qreal madeFor = 0;
+    static QIcon icon;
+    if (madeFor == dpr && !icon.isNull())
+        return icon;
+    icon = QIcon();
     icon.addPixmap(render(svgPath(Picture::Tray), 16));
     icon.addPixmap(render(QStringLiteral(":/orlo/app-24.svg"), 24));
-    for (const int size : { 32, 48, 64, 128, 256 })
-        icon.addPixmap(render(svgPath(Picture::App), size));
+    QSvgRenderer large(svgPath(Picture::App));
+    for (const int size : { 32, 48, 64, 128, 256 }) {
+        if (size <= 64 * std::max<qreal>(dpr, 1))
+            icon.addPixmap(render(large, size));
+    }
+    madeFor = dpr;
     return icon;
 }
 

@@ -22,10 +22,12 @@ enum class Picture { Tray, Hand, AboutFull, AboutHalf, App };
 // logicalSize * dpr device pixels, sharp at every scale.
 QPixmap picture(Picture which, int logicalSize, qreal dpr);
 
-// The application icon for title bars and task bars: the drawing made for 16 pixels (at 16 and 32
-// device pixels), which stays sharp where a scaled-down large icon would blur, the 24-pixel drawing,
-// and the large drawing for the rest.
-QIcon appIcon();
+// The application icon for title bars and task bars on a screen of device pixel ratio `dpr`: the
+// drawing made for 16 pixels, which stays sharp where a scaled-down large icon would blur, the
+// 24-pixel drawing, and the large drawing up to 64 logical pixels. Larger sizes come from the icon
+// theme (the desktop entry's icon); the window carries none it does not need, as every size it
+// carries is drawn at start-up and sent to the X server.
+QIcon appIcon(qreal dpr);
 // The notification-area icon: its own 16-pixel drawing, also at twice the size for 2x screens.
 QIcon trayIcon();
 

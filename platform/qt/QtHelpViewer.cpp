@@ -56,7 +56,7 @@ QTextBrowser *QtHelpViewer::ensureViewer()
     m_window = new QWidget;
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     m_window->setWindowTitle(QStringLiteral("Orlo Unit Converter Help"));
-    m_window->setWindowIcon(resources::appIcon());
+    m_window->setWindowIcon(resources::appIcon(m_window->devicePixelRatioF()));
     m_window->resize(560, 480);
     m_viewer = new QTextBrowser(m_window);
     m_viewer->setOpenExternalLinks(true);

@@ -172,7 +172,8 @@ bool SetSkipTaskbar(QWidget *window, bool skip)
         static_cast<Keeper *>(keeper)->set(skip);
     else
         new Keeper(window, skip);
-    window->winId(); // a native window to carry the state, shown or not
+    // A window not made yet gets the state from its keeper when it shows: making its native window
+    // here would only have it made again when it is framed at its stored corner.
     Apply(window, skip);
     return true;
 }

@@ -16,7 +16,7 @@ SecondaryWindow::SecondaryWindow(WindowContext &ctx, Secondary which, Placement 
 {
     setFont(DialogFont());
     // The program's icon in the title bar and the task bar, as the main window has it.
-    setWindowIcon(resources::appIcon());
+    setWindowIcon(resources::appIcon(devicePixelRatioF()));
     // Closing a secondary window never ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
 }

@@ -106,7 +106,7 @@ MainControls BuildControls(QMainWindow *window)
     c.imgHand = new QLabel(client);
     // Drawn from its SVG for this screen's scale, so it stays sharp at 2x.
     c.imgHand->setPixmap(resources::picture(resources::Picture::Hand, 32, window->devicePixelRatioF()));
-    window->setWindowIcon(resources::appIcon());
+    window->setWindowIcon(resources::appIcon(window->devicePixelRatioF()));
     c.imgHand->resize(32, 32);
 
     // The Convert command has no button of its own on screen; the other handlers call it.
