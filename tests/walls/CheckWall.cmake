@@ -2,7 +2,16 @@
 # Copyright (C) 2026 The Orlo developers
 # Compiles a library's own header with that library's include folders (it must compile), then an
 # include of a header the library must not see (it must fail, and for want of the file, not for
-# anything else). -D: COMPILER, FLAGS (list), OWN, FORBIDDEN, WORK.
+# anything else), after making sure the forbidden header exists: it must compile with the flags of a
+# target that may use it. -D: COMPILER, FLAGS (list), REACH (list), OWN, FORBIDDEN, WORK.
+string(MAKE_C_IDENTIFIER "${FORBIDDEN}" reach_id)
+set(reach_file ${WORK}/reach_${reach_id}.cpp)
+file(WRITE ${reach_file} "#include <${FORBIDDEN}>\n")
+execute_process(COMMAND ${COMPILER} -std=c++20 -fPIC -fsyntax-only ${REACH} ${reach_file}
+  RESULT_VARIABLE reach_status ERROR_VARIABLE reach_errors OUTPUT_QUIET)
+if(NOT reach_status EQUAL 0)
+  message(FATAL_ERROR "${FORBIDDEN} does not compile even for the program, so this wall proves nothing:\n${reach_errors}")
+endif()
 foreach(probe own forbidden)
   if(probe STREQUAL "own")
     set(header ${OWN})
