@@ -32,9 +32,8 @@ void ConvertPath(benchmark::State &state,
     in.into = into;
     in.text = text;
     in.pnFigure = figures;
-    const core::CommaNotice onComma = [] {};
     for (auto _ : state)
-        benchmark::DoNotOptimize(core::Convert(cat, in, onComma));
+        benchmark::DoNotOptimize(core::Convert(cat, in));
 }
 
 BENCHMARK_CAPTURE(ConvertPath, LengthMileToMetre6, 0, 6, 0, "1.2345", 6);

@@ -93,9 +93,11 @@ std::optional<double> ConvertNumber(const Catalogue &cat, const ConvertInput &in
     return y;
 }
 
-std::optional<std::string> Convert(const Catalogue &cat, const ConvertInput &in, const CommaNotice &onComma)
+namespace {
+
+std::optional<std::string> ConvertText(const Catalogue &cat, const ConvertInput &in)
 {
-    const std::int16_t r = InvalidNumCheck(in.text, onComma);
+    const std::int16_t r = InvalidNumCheck(in.text, {});
     if (in.group != pnNumSysGrp && r > 0)
         return std::string(kInputError);
     if (!InRange(in.group, kGroupSlots - 1))
@@ -111,6 +113,13 @@ std::optional<std::string> Convert(const Catalogue &cat, const ConvertInput &in,
     if (in.into < 0)
         return std::string();
     return FormatResult(*y, in.pnFigure, in.pnFormFlag);
+}
+
+} // namespace
+
+ConvertResult Convert(const Catalogue &cat, const ConvertInput &in)
+{
+    return { ConvertText(cat, in), in.text.find(',') != std::string_view::npos };
 }
 
 } // namespace core

@@ -708,7 +708,7 @@ std::optional<std::string> Result(const Vocabulary &vocab,
         in.from = reading.from[0].unit.unit;
         in.into = reading.into[0].unit;
         in.text = reading.from[0].number;
-        const auto text = Convert(vocab.catalogue(), in, [] {});
+        const auto text = Convert(vocab.catalogue(), in).text;
         return text && !text->empty() && *text != kInputError ? text : std::nullopt;
     }
     const UnitUse &first = reading.from.front().unit;

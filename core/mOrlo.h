@@ -124,7 +124,14 @@ std::string FormatResult(double y, std::int16_t pnFigure, std::int16_t pnFormFla
 // results that are not finite.
 std::optional<double> ConvertNumber(const Catalogue &cat, const ConvertInput &in, double x);
 
-// The Convert command: the new result text, or nullopt when the result box keeps its text.
-std::optional<std::string> Convert(const Catalogue &cat, const ConvertInput &in, const CommaNotice &onComma);
+struct ConvertResult
+{
+    std::optional<std::string> text; // the new result text; nullopt when the result box keeps its text
+    bool commaNotice = false; // the input held a comma: the caller tells the user only a period is read
+};
+
+// The Convert command. The comma notice comes back with the result, so the caller shows its message
+// once the conversion is done.
+ConvertResult Convert(const Catalogue &cat, const ConvertInput &in);
 
 } // namespace core

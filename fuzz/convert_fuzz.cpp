@@ -61,8 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     in.from = static_cast<std::int16_t>(data[1] % (units + 1) - 1);
     in.into = static_cast<std::int16_t>(data[2] % (units + 1) - 1);
 
-    bool commaTold = false;
-    const auto result = core::Convert(cat, in, [&commaTold] { commaTold = true; });
+    const auto result = core::Convert(cat, in).text;
     if (!result)
         return 0;
     if (result->size() > 400)

@@ -67,11 +67,8 @@ SaveResult ProgramState::replaceCustomTables(const core::UserTables &tables)
     return {};
 }
 
-std::optional<std::string> ProgramState::convert(std::int16_t from,
-    std::int16_t into,
-    const std::string &text,
-    std::int16_t warpIndex,
-    const std::function<void()> &commaNotice) const
+core::ConvertResult ProgramState::convert(
+    std::int16_t from, std::int16_t into, const std::string &text, std::int16_t warpIndex) const
 {
     core::ConvertInput in;
     in.group = m_settings.pnSelUnitGrp;
@@ -81,7 +78,7 @@ std::optional<std::string> ProgramState::convert(std::int16_t from,
     in.pnFigure = m_settings.pnFigure;
     in.pnFormFlag = m_settings.pnFormFlag;
     in.WarpIndex = warpIndex;
-    return core::Convert(m_cat, in, commaNotice);
+    return core::Convert(m_cat, in);
 }
 
 QString ProgramState::calculatorProgram() const

@@ -58,13 +58,9 @@ public:
     // the file written.
     SaveResult replaceCustomTables(const core::UserTables &tables);
 
-    // The Convert command in the chosen group, with the chosen figures and format; `commaNotice` runs
-    // when the text holds a comma.
-    std::optional<std::string> convert(std::int16_t from,
-        std::int16_t into,
-        const std::string &text,
-        std::int16_t warpIndex,
-        const std::function<void()> &commaNotice) const;
+    // The Convert command in the chosen group, with the chosen figures and format.
+    core::ConvertResult convert(
+        std::int16_t from, std::int16_t into, const std::string &text, std::int16_t warpIndex) const;
 
     // Whether a text can be kept in the custom quantity file.
     static bool Storable(const std::string &text) { return store::IsStorable(text); }

@@ -300,13 +300,14 @@ std::string CommaMessage(std::string_view value)
 void ConvertOne(const core::Catalogue &cat, Job &job, std::string_view value, std::string &out, Io &io)
 {
     job.input.text = value;
-    const auto result = core::Convert(cat, job.input, [&] {
+    const core::ConvertResult result = core::Convert(cat, job.input);
+    if (result.commaNotice) {
         io.Err(CommaMessage(value));
         job.anyInputError = true;
-    });
-    if (result) {
-        out += *result;
-        job.anyInputError = job.anyInputError || *result == core::kInputError;
+    }
+    if (result.text) {
+        out += *result.text;
+        job.anyInputError = job.anyInputError || *result.text == core::kInputError;
     }
     out += '\n';
 }

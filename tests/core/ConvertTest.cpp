@@ -38,21 +38,23 @@ TEST(Convert, Cases)
             number("figures", 6),
             number("form", 0),
             number("warp", 0) };
-        const auto result = core::Convert(cat, in, [] {});
+        const auto result = core::Convert(cat, in).text;
         EXPECT_EQ(result.value_or("<keep>"), c["result"]);
     }
 }
 
-TEST(Convert, CommaNoticeOncePerRun)
+TEST(Convert, CommaNoticeComesWithTheResult)
 {
     const core::Catalogue cat = WithCustomGroup();
-    int notices = 0;
-    const auto count = [&notices] { ++notices; };
-    EXPECT_EQ(core::Convert(cat, { 0, 0, 1, "2,5" }, count), "200.000");
-    EXPECT_EQ(core::Convert(cat, { 0, 0, 1, "2.5" }, count), "250.000");
-    EXPECT_EQ(notices, 1);
-    EXPECT_EQ(core::Convert(cat, { core::pnNumSysGrp, 0, 3, "1,5" }, count), core::kInputError);
-    EXPECT_EQ(notices, 2);
+    const auto withComma = core::Convert(cat, { 0, 0, 1, "2,5" });
+    EXPECT_EQ(std::tuple(withComma.text, withComma.commaNotice),
+        std::tuple(std::optional<std::string>("200.000"), true));
+    const auto withPeriod = core::Convert(cat, { 0, 0, 1, "2.5" });
+    EXPECT_EQ(std::tuple(withPeriod.text, withPeriod.commaNotice),
+        std::tuple(std::optional<std::string>("250.000"), false));
+    const auto numbers = core::Convert(cat, { core::pnNumSysGrp, 0, 3, "1,5" });
+    EXPECT_EQ(std::tuple(numbers.text, numbers.commaNotice),
+        std::tuple(std::optional<std::string>(core::kInputError), true));
 }
 
 } // namespace

@@ -47,7 +47,7 @@ TEST(UnitIdentities, EveryBuiltInUnitConvertsAsItsDefinitionSays)
         in.pnFormFlag = 1;
         reached.insert({ in.group, in.from });
         reached.insert({ in.group, in.into });
-        const std::optional<std::string> result = core::Convert(cat, in, [] {});
+        const std::optional<std::string> result = core::Convert(cat, in).text;
         ASSERT_TRUE(result.has_value());
         ASSERT_NE(*result, core::kInputError);
         if (in.group == core::pnNumSysGrp) {

@@ -47,7 +47,7 @@ TEST(ProgramState, LoadsBothFixturesAndBuildsTheCustomGroupsFromThem)
         "che m\xc2\xb2");
     // The second custom group is the fixture's temperature scale: 100 °C is 212 °F.
     EXPECT_EQ(f.state.catalogue().GroupName[core::pnUserGrpFirst + 1], "Temperatur \xc2\xb0");
-    EXPECT_EQ(f.state.convert(0, 1, "100", 0, [] {}), std::optional<std::string>("212.000"));
+    EXPECT_EQ(f.state.convert(0, 1, "100", 0).text, std::optional<std::string>("212.000"));
 }
 
 TEST(ProgramState, ReplacingTheCustomTablesRebuildsSignalsAndSaves)

@@ -196,15 +196,14 @@ bool frmConvert::readyToConvert() const
 
 void frmConvert::cmdConvert_Click()
 {
-    const std::optional<std::string> result = m_state.convert(selectedIndex(m_ui.c.lstConvFrom),
+    const core::ConvertResult result = m_state.convert(selectedIndex(m_ui.c.lstConvFrom),
         selectedIndex(m_ui.c.lstConvInto),
         m_ui.c.txtInput->text().toStdString(),
-        WarpIndex,
-        [this] {
-            m_platform.messages.show(this, texts::kComma, texts::kTitle, platform::MsgIcon::Exclamation);
-        });
-    if (result)
-        m_ui.c.txtResult->setText(QString::fromStdString(*result));
+        WarpIndex);
+    if (result.commaNotice)
+        m_platform.messages.show(this, texts::kComma, texts::kTitle, platform::MsgIcon::Exclamation);
+    if (result.text)
+        m_ui.c.txtResult->setText(QString::fromStdString(*result.text));
 }
 
 // Quantity selection
