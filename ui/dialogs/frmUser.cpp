@@ -206,9 +206,6 @@ core::UserTables frmUser::StoreWorkingCopy() const
             t.UserUnitName[G][u] = m_work.UserUnitName[G][u];
             t.UserCoefText[G][u] = m_work.UserCoefText[G][u];
             t.UserOffsetText[G][u] = m_work.UserOffsetText[G][u];
-            // Texts that reached the working copy passed the number check, so they read within range.
-            t.UserCoef[G][u] = core::Val(t.UserCoefText[G][u]).value_or(0.0);
-            t.UserOffset[G][u] = core::Val(t.UserOffsetText[G][u]).value_or(0.0);
         }
     }
     return t;
