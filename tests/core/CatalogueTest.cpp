@@ -23,7 +23,7 @@ UserTables NamedSlots(const std::vector<int> &slots)
     return user;
 }
 
-// Empty slots before the last named one once shortened the list and hid the units behind them.
+// Empty slots before the last named one must not shorten the list: the units behind them would hide.
 TEST(CustomGroups, UnitCountReachesTheLastNamedSlot)
 {
     const std::pair<std::vector<int>, int> rows[] = {

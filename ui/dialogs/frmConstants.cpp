@@ -33,7 +33,8 @@ constexpr int kLinesShown = 15; // room for the 14 lines of the first page
 constexpr int kLabelTop = 3; // pixels from the client top to the column captions
 constexpr int kFirstPageRows = 12;
 constexpr int kGroupOf = 4; // a blank line after every four constants
-// The window manager draws the borders outside the widget; the width rule counted 3 pixels for each.
+// The client width is the layout's outer width less a 3-pixel border on each side: the window
+// manager draws its borders outside the widget.
 constexpr int kBorderPx = 3;
 
 QString Text(std::string_view utf8)

@@ -29,7 +29,8 @@ constexpr int kList1Width = 2070;
 constexpr int kList2Width = 1575;
 constexpr int kList3Width = 1110;
 constexpr int kLinesShown = 10; // nine rows and a spare line
-// The window manager draws the borders outside the widget; the width rule counted 3 pixels for each.
+// The client width is the layout's outer width less a 3-pixel border on each side: the window
+// manager draws its borders outside the widget.
 constexpr int kBorderPx = 3;
 
 } // namespace
