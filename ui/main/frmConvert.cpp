@@ -367,8 +367,6 @@ void frmConvert::mnuUserDef_Click()
 void frmConvert::LayoutMain()
 {
     m_layout = LayOutControls(this, m_ui, m_state);
-    pnBtnWidth = m_layout.pnBtnWidth;
-    pnBtnTextTop = m_layout.pnBtnTextTop;
 }
 
 // Shutdown
