@@ -40,7 +40,63 @@ LoadReport ProgramState::load()
 void ProgramState::settleFormat()
 {
     if (m_settings.pnFormFlag != 0 && m_settings.pnFormFlag != 1)
-        m_settings.pnFormFlag = 0;
+        setFormat(0);
+}
+
+namespace {
+
+// Sets `field` and tells whether it changed.
+bool Change(std::int16_t &field, std::int16_t value)
+{
+    const bool changed = field != value;
+    field = value;
+    return changed;
+}
+
+} // namespace
+
+void ProgramState::setGroup(std::int16_t group, std::int16_t unitItem)
+{
+    const bool a = Change(m_settings.pnSelUnitGrp, group);
+    if (Change(m_settings.pnSelUnitItem, unitItem) || a)
+        emit settingsChanged();
+}
+
+void ProgramState::setFigures(std::int16_t figures)
+{
+    if (Change(m_settings.pnFigure, figures))
+        emit settingsChanged();
+}
+
+void ProgramState::setFormat(std::int16_t format)
+{
+    if (Change(m_settings.pnFormFlag, format))
+        emit settingsChanged();
+}
+
+void ProgramState::setShowTop(bool on)
+{
+    if (Change(m_settings.pnShowTop, on ? 1 : 0))
+        emit settingsChanged();
+}
+
+void ProgramState::setMainCorner(std::int16_t left, std::int16_t top)
+{
+    const bool a = Change(m_settings.pnFrmConvLeft, left);
+    if (Change(m_settings.pnFrmConvTop, top) || a)
+        emit settingsChanged();
+}
+
+void ProgramState::setConstantsCorner(std::int16_t left, std::int16_t top)
+{
+    const bool a = Change(m_settings.pnFrmConstLeft, left);
+    if (Change(m_settings.pnFrmConstTop, top) || a)
+        emit settingsChanged();
+}
+
+void ProgramState::setWarpIndex(std::int16_t index)
+{
+    m_warpIndex = index;
 }
 
 SaveResult ProgramState::failed(std::string_view fileName)
@@ -67,8 +123,7 @@ SaveResult ProgramState::replaceCustomTables(const core::UserTables &tables)
     return {};
 }
 
-core::ConvertResult ProgramState::convert(
-    std::int16_t from, std::int16_t into, const std::string &text, std::int16_t warpIndex) const
+core::ConvertResult ProgramState::convert(std::int16_t from, std::int16_t into, const std::string &text) const
 {
     core::ConvertInput in;
     in.group = m_settings.pnSelUnitGrp;
@@ -77,7 +132,7 @@ core::ConvertResult ProgramState::convert(
     in.text = text;
     in.pnFigure = m_settings.pnFigure;
     in.pnFormFlag = m_settings.pnFormFlag;
-    in.WarpIndex = warpIndex;
+    in.WarpIndex = m_warpIndex;
     return core::Convert(m_cat, in);
 }
 

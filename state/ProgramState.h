@@ -58,26 +58,37 @@ public:
     // the file written.
     SaveResult replaceCustomTables(const core::UserTables &tables);
 
-    // The Convert command in the chosen group, with the chosen figures and format.
-    core::ConvertResult convert(
-        std::int16_t from, std::int16_t into, const std::string &text, std::int16_t warpIndex) const;
+    // The Convert command in the chosen group, with the chosen figures, format and warp factor.
+    core::ConvertResult convert(std::int16_t from, std::int16_t into, const std::string &text) const;
+
+    // The settings change here only, each change signalled once (settingsChanged).
+    void setGroup(std::int16_t group, std::int16_t unitItem);
+    void setFigures(std::int16_t figures);
+    void setFormat(std::int16_t format);
+    void setShowTop(bool on);
+    // The frames' corners, in twips.
+    void setMainCorner(std::int16_t left, std::int16_t top);
+    void setConstantsCorner(std::int16_t left, std::int16_t top);
+    // The warp factor a conversion from Warp takes; not kept in the file.
+    void setWarpIndex(std::int16_t index);
+    std::int16_t warpIndex() const { return m_warpIndex; }
 
     // Whether a text can be kept in the custom quantity file.
     static bool Storable(const std::string &text) { return store::IsStorable(text); }
 
-    store::Settings &settings() { return m_settings; }
     const store::Settings &settings() const { return m_settings; }
     const core::UserTables &userTables() const { return m_user; }
     const core::Catalogue &catalogue() const { return m_cat; }
 
     const std::filesystem::path &dataDir() const { return m_dataDir; }
     const std::filesystem::path &programDir() const { return m_programDir; }
-    void setProgramDir(std::filesystem::path dir) { m_programDir = std::move(dir); }
     const QString &helpFile() const { return m_helpFile; }
     // The companion calculator, started from the program's folder.
     QString calculatorProgram() const;
 
 signals:
+    // A setting changed: the menus' checks, the caption and the lists follow.
+    void settingsChanged();
     // The custom groups were replaced: their menu and any list showing one must follow.
     void customGroupsChanged();
     // A file could not be written; the main window tells the user.
@@ -92,6 +103,7 @@ private:
     std::int16_t m_tppx = 15;
     std::int16_t m_tppy = 15;
     store::Settings m_settings;
+    std::int16_t m_warpIndex = 0;
     core::UserTables m_user;
     core::Catalogue m_cat;
 };

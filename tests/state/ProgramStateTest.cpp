@@ -47,7 +47,7 @@ TEST(ProgramState, LoadsBothFixturesAndBuildsTheCustomGroupsFromThem)
         "che m\xc2\xb2");
     // The second custom group is the fixture's temperature scale: 100 °C is 212 °F.
     EXPECT_EQ(f.state.catalogue().GroupName[core::pnUserGrpFirst + 1], "Temperatur \xc2\xb0");
-    EXPECT_EQ(f.state.convert(0, 1, "100", 0).text, std::optional<std::string>("212.000"));
+    EXPECT_EQ(f.state.convert(0, 1, "100").text, std::optional<std::string>("212.000"));
 }
 
 TEST(ProgramState, ReplacingTheCustomTablesRebuildsSignalsAndSaves)
@@ -75,6 +75,34 @@ TEST(ProgramState, ReplacingTheCustomTablesRebuildsSignalsAndSaves)
     EXPECT_TRUE(f.failures.isEmpty());
 }
 
+// Every setting changes through the state, and each real change is told once, so every view can follow
+// a setting changed from anywhere (the About box's format rule, a corner saved by a window).
+TEST(ProgramState, SettingsChangeThroughTheStateAndAreToldOnce)
+{
+    Folder f;
+    f.state.load();
+    int told = 0;
+    QObject::connect(&f.state, &state::ProgramState::settingsChanged, [&told] { ++told; });
+    f.state.setFigures(10);
+    f.state.setFigures(10);
+    f.state.setFormat(3);
+    f.state.settleFormat(); // the About request is spent: Regular
+    f.state.setShowTop(true);
+    f.state.setGroup(9, 20);
+    f.state.setConstantsCorner(2505, 1650);
+    f.state.setMainCorner(f.state.settings().pnFrmConvLeft, f.state.settings().pnFrmConvTop);
+    const store::Settings &s = f.state.settings();
+    EXPECT_EQ(std::tuple(s.pnFigure, s.pnFormFlag, s.pnShowTop, s.pnSelUnitGrp, s.pnSelUnitItem),
+        std::tuple(10, 0, 1, 9, 20));
+    EXPECT_EQ(std::tuple(s.pnFrmConstLeft, s.pnFrmConstTop), std::tuple(2505, 1650));
+    EXPECT_EQ(told, 6);
+    // The warp factor takes part in the next conversion from Warp: factor 9.9999 is 199516 c, shown
+    // with the ten figures chosen above.
+    f.state.setWarpIndex(13);
+    f.state.setGroup(core::pnSpeedGrp, 20);
+    EXPECT_EQ(f.state.convert(core::pnWarpUnit, 9, "1").text, std::optional<std::string>("199516.0000"));
+}
+
 TEST(ProgramState, AFailedSaveIsReportedAndTheRunKeepsItsChanges)
 {
     Folder f;
@@ -86,7 +114,7 @@ TEST(ProgramState, AFailedSaveIsReportedAndTheRunKeepsItsChanges)
     EXPECT_FALSE(custom.saved);
     EXPECT_EQ(custom.fileName, QStringLiteral("ORL_USER.DAT"));
     EXPECT_EQ(f.state.catalogue().GroupName[core::pnUserGrpFirst + 4], "Kept");
-    f.state.settings().pnFigure = 8;
+    f.state.setFigures(8);
     EXPECT_FALSE(f.state.saveSettings().saved);
     EXPECT_EQ(f.failures, (QStringList { QStringLiteral("ORL_USER.DAT"), QStringLiteral("ORLOPREF.CFG") }));
     EXPECT_EQ(f.state.settings().pnFigure, 8);

@@ -24,7 +24,7 @@ struct Harness
     platform::Platform services = fake.platform();
     QTemporaryDir dir;
     state::ProgramState state;
-    store::Settings &settings = state.settings();
+    const store::Settings &settings = state.settings();
     // Tables a test prepares before its window loads; adopt() hands them to the state.
     core::UserTables user;
     ui::OnTop onTop { fake.order, settings.pnShowTop };

@@ -209,8 +209,8 @@ void frmConstants::capturePosition()
     if (!PositionsKnown())
         return;
     const QPoint corner = FrameRect(this).topLeft();
-    m_ctx.state.settings().pnFrmConstLeft = ToTwips(corner.x(), m_ctx.state.Tppx());
-    m_ctx.state.settings().pnFrmConstTop = ToTwips(corner.y(), m_ctx.state.Tppy());
+    m_ctx.state.setConstantsCorner(
+        ToTwips(corner.x(), m_ctx.state.Tppx()), ToTwips(corner.y(), m_ctx.state.Tppy()));
 }
 
 void frmConstants::unloading()

@@ -218,8 +218,7 @@ void frmInfo::unloading()
 {
     Timer1.stop();
     Timer2.stop();
-    if (m_ctx.state.settings().pnFormFlag == 3)
-        m_ctx.state.settings().pnFormFlag = 0;
+    m_ctx.state.settleFormat();
 }
 
 } // namespace ui

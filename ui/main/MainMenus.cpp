@@ -302,16 +302,21 @@ void RefreshUserMenu(const Menus &m, const core::UserTables &user)
     m.user->menuAction()->setEnabled(named > 0);
 }
 
-void ShowSettings(const Menus &m, const state::ProgramState &state)
+void ShowChecks(const Menus &m, const state::ProgramState &state)
 {
     const store::Settings &s = state.settings();
     m.showTop->setChecked(s.pnShowTop == 1);
-    for (int k = 0; k < m.warpArray.size(); ++k)
-        m.warpArray[k]->setText(QString::fromStdString(core::WarpCaption(state.catalogue(), k)));
-    RefreshUserMenu(m, state.userTables());
     CheckGroupItem(m, s.pnSelUnitGrp);
     CheckFigureItem(m, s.pnFigure);
     CheckFormatItem(m, s.pnFormFlag);
+}
+
+void ShowSettings(const Menus &m, const state::ProgramState &state)
+{
+    for (int k = 0; k < m.warpArray.size(); ++k)
+        m.warpArray[k]->setText(QString::fromStdString(core::WarpCaption(state.catalogue(), k)));
+    RefreshUserMenu(m, state.userTables());
+    ShowChecks(m, state);
 }
 
 std::int16_t PushHistory(const Menus &m, std::int16_t count, const QString &statement)

@@ -84,8 +84,10 @@ void CheckFormatItem(const Menus &m, std::int16_t format);
 // group has a name.
 void RefreshUserMenu(const Menus &m, const core::UserTables &user);
 
-// The marks and captions that follow the settings and the custom tables: on top, the group, figures
-// and format, the custom group names, the warp captions.
+// The check marks that follow the settings: on top, the group, figures and format.
+void ShowChecks(const Menus &m, const state::ProgramState &state);
+// Those, and the captions that follow the custom tables and the catalogue: the custom group names,
+// the warp captions.
 void ShowSettings(const Menus &m, const state::ProgramState &state);
 
 // Puts `statement` first in the History submenu of `count` entries, the others one down (the last

@@ -57,8 +57,7 @@ void MainPlacement::storePosition()
     const QPoint corner = FrameRect(m_window).topLeft();
     if (m_pulledTo && corner == *m_pulledTo) // pulled onto the screen and left there: keep the file's
         return;
-    m_state.settings().pnFrmConvLeft = ToTwips(corner.x(), m_state.Tppx());
-    m_state.settings().pnFrmConvTop = ToTwips(corner.y(), m_state.Tppy());
+    m_state.setMainCorner(ToTwips(corner.x(), m_state.Tppx()), ToTwips(corner.y(), m_state.Tppy()));
 }
 
 // X11 window managers keep a window that asks to go off the screen partly (openbox) or wholly

@@ -56,6 +56,7 @@ frmConvert::frmConvert(state::ProgramState &state, const platform::Platform &pla
     m_menus = BuildMenus(this);
     connectControls();
     connectMenus();
+    connect(&m_state, &state::ProgramState::settingsChanged, this, [this] { ShowChecks(m_menus, m_state); });
     connect(&m_state, &state::ProgramState::customGroupsChanged, this, &frmConvert::customGroupsChanged);
     connect(&m_state, &state::ProgramState::saveFailed, this, &frmConvert::reportSaveFailure);
 }
@@ -126,7 +127,7 @@ void frmConvert::Form_Load()
     // A termination request answered while a start-up message was up has ended the program.
     if (m_life.ending())
         return;
-    store::Settings &s = m_state.settings();
+    const store::Settings &s = m_state.settings();
     pnShownUnitGrp = s.pnSelUnitGrp;
     m_place.placeAtStoredCorner();
     if (report.customFileFailed)
@@ -167,7 +168,7 @@ void frmConvert::ShowGroup()
         name = StripChars(name, QStringLiteral("&"), QString());
     setWindowTitle(LiteralTitle(texts::kTitle + QStringLiteral(" - ") + name));
 
-    m_state.settings().pnSelUnitItem = cat.UnitCount[gi];
+    m_state.setGroup(g, cat.UnitCount[gi]);
     m_filling = true;
     m_ui.c.lstConvFrom->clear();
     m_ui.c.lstConvInto->clear();
@@ -198,8 +199,7 @@ void frmConvert::cmdConvert_Click()
 {
     const core::ConvertResult result = m_state.convert(selectedIndex(m_ui.c.lstConvFrom),
         selectedIndex(m_ui.c.lstConvInto),
-        m_ui.c.txtInput->text().toStdString(),
-        WarpIndex);
+        m_ui.c.txtInput->text().toStdString());
     if (result.commaNotice)
         m_platform.messages.show(this, texts::kComma, texts::kTitle, platform::MsgIcon::Exclamation);
     if (result.text)
@@ -212,7 +212,7 @@ void frmConvert::groupCommand(std::optional<std::int16_t> group, std::int16_t fa
 {
     if (!group)
         return;
-    m_state.settings().pnSelUnitGrp = *group;
+    m_state.setGroup(*group, m_state.settings().pnSelUnitItem);
     if (*group == pnShownUnitGrp)
         return;
     pnShownUnitGrp = *group;
@@ -301,7 +301,7 @@ void frmConvert::txtInput_Change()
 
 void frmConvert::mnuWarpArray_Click(int Index)
 {
-    WarpIndex = static_cast<std::int16_t>(Index);
+    m_state.setWarpIndex(static_cast<std::int16_t>(Index));
     m_ui.c.txtInput->setText(
         QString::fromStdString(m_state.catalogue().WarpText[static_cast<std::size_t>(Index)]).trimmed());
 }
@@ -313,24 +313,21 @@ void frmConvert::mnuOptionsFigArray_Click(int Index)
     const std::optional<std::int16_t> figure = FigureOfItem(Index);
     if (!figure)
         return;
-    m_state.settings().pnFigure = *figure;
-    CheckFigureItem(m_menus, *figure);
+    m_state.setFigures(*figure);
     cmdConvert_Click();
 }
 
 void frmConvert::mnuOptionsFormArray_Click(int Index)
 {
-    m_state.settings().pnFormFlag = static_cast<std::int16_t>(Index);
-    CheckFormatItem(m_menus, m_state.settings().pnFormFlag);
+    m_state.setFormat(static_cast<std::int16_t>(Index));
     cmdConvert_Click();
 }
 
 void frmConvert::mnuShowTop_Click()
 {
-    const bool on = !m_menus.showTop->isChecked();
-    m_menus.showTop->setChecked(on);
+    const bool on = m_state.settings().pnShowTop != 1;
     m_platform.order.SetTopmost(this, on ? 1 : 0);
-    m_state.settings().pnShowTop = on ? 1 : 0;
+    m_state.setShowTop(on);
 }
 
 void frmConvert::mnuContents_Click()

@@ -71,7 +71,6 @@ public:
     std::int16_t pnShownUnitGrp = 0;
     std::int16_t nPrevFrom = 0;
     std::int16_t nHistCount = 0;
-    std::int16_t WarpIndex = 0;
 
 signals:
     // The program is to end now; the configuration has been saved.

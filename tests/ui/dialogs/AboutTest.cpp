@@ -20,8 +20,8 @@ private slots:
         // How it is closed (OK, Enter, close box), pnFormFlag before and after.
         for (auto [way, before, after] : { std::tuple { 0, 3, 0 }, { 1, 3, 0 }, { 2, 3, 0 }, { 0, 1, 1 } }) {
             Harness h;
-            h.settings.pnFormFlag = std::int16_t(before);
-            h.settings.pnShowTop = 1;
+            h.state.setFormat(std::int16_t(before));
+            h.state.setShowTop(true);
             ui::Dialogs dialogs(h.ctx);
             bool modalAndRunning = false, escapeKeptIt = false;
             test::WhenModal([&, way = way] {

@@ -33,7 +33,7 @@ struct BothOpen : Harness
 
     explicit BothOpen(int showTop)
     {
-        settings.pnShowTop = std::int16_t(showTop);
+        state.setShowTop(showTop == 1);
         fake.order.SetTopmost(&main, showTop);
         main.show();
         dialogs.showConstants();
@@ -107,8 +107,7 @@ private slots:
     void keysHelpAndPositionRoundTrip()
     {
         Harness h;
-        h.settings.pnFrmConstLeft = 3000;
-        h.settings.pnFrmConstTop = 2400;
+        h.state.setConstantsCorner(3000, 2400);
         ui::Dialogs dialogs(h.ctx);
         dialogs.showConstants();
         ui::frmConstants *w = dialogs.constants();
@@ -175,7 +174,7 @@ private slots:
     void centredOnEveryLoadAndClosedOnlyByTheCloseBox()
     {
         test::Harness h;
-        h.settings.pnShowTop = 1;
+        h.state.setShowTop(true);
         ui::Dialogs dialogs(h.ctx);
         dialogs.showEquiv();
         ui::frmEquiv *w = dialogs.equiv();

@@ -83,7 +83,7 @@ private slots:
     {
         QFETCH(cases::Row, f);
         h->startMileIntoMetre(QStringLiteral("2"));
-        h->state->settings().pnFigure = 4;
+        h->state->setFigures(4);
         h->fake.clipboard.setText(f["clipboard"]);
         f["command"] == QStringLiteral("menu") ? h->m().editPaste->trigger() : h->l().paste->click();
         QCOMPARE(h->c().txtInput->text(), f["input after"]);
@@ -126,7 +126,7 @@ private slots:
         const QString result = h->c().txtResult->text();
         h->fake.clipboard.setText(QStringLiteral("7"));
         h->fake.clipboard.sets = 0;
-        h->state->settings().pnFigure = 4;
+        h->state->setFigures(4);
         QSignalSpy endings(&w, &ui::frmConvert::ended);
         QWidget *target = f["focus"] == QStringLiteral("window") ? &w : w.findChild<QWidget *>(f["focus"]);
         QVERIFY(target);

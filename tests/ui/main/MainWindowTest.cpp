@@ -144,7 +144,7 @@ private slots:
         onNextPopup([&](QMenu *menu) { choose(menu, h->m().warpArray[13]); }, &answered);
         clickRow(from, 19);
         QVERIFY(answered && !h->c().txtInput->isEnabled());
-        QCOMPARE(h->w->WarpIndex, std::int16_t(13));
+        QCOMPARE(h->w->state().warpIndex(), std::int16_t(13));
         QCOMPARE(h->c().txtInput->text(), QStringLiteral("9.9999"));
         QCOMPARE(h->c().txtResult->text(), QStringLiteral("199516")); // times the speed of light
         // Leaving Warp enables the input; the Into list, which never offers Warp, gets nothing back.
