@@ -178,6 +178,23 @@ private slots:
         QVERIFY(h->fake.order.onTop().isEmpty());
     }
 
+    // A setting changed from elsewhere (another window, the About box's rule) shows in the menus at
+    // once: they follow the state, not the command that changed it.
+    void menusFollowSettingsChangedElsewhere()
+    {
+        ui::frmConvert &w = h->open();
+        h->state->setFigures(10);
+        h->state->setFormat(3); // the About box's request, spent as the box closes
+        h->state->setShowTop(true);
+        QCOMPARE(checkedItems(h->m(), h->m().optionsFigArray), QStringLiteral("mnuOptionsFigArray_3"));
+        QVERIFY(h->m().showTop->isChecked());
+        h->state->settleFormat();
+        QCOMPARE(checkedItems(h->m(), h->m().optionsFormArray), QStringLiteral("mnuOptionsFormArray_0"));
+        h->state->setFormat(1);
+        QCOMPARE(checkedItems(h->m(), h->m().optionsFormArray), QStringLiteral("mnuOptionsFormArray_1"));
+        QCOMPARE(w.settings().pnFigure, std::int16_t(10));
+    }
+
     // Hidden in the icon when the notification area goes away: the window comes back, with its
     // task-bar entry, instead of being stranded.
     void strandedNeverWhenTheTrayGoes()
