@@ -34,29 +34,10 @@ start_orlo() {
   main=$(wait_window '^ Orlo Unit Converter - Length$' 5)
   activate "$main"
 }
-# frame_corner ID: "x,y" of the window's outer frame, from the X server and the window manager's
-# _NET_FRAME_EXTENTS, as a user sees it.
-# frame_centred ID: the window's outer frame stands in the middle of the 1280x1024 screen, halved
-# towards zero.
-frame_centred() {
-  local x y w h left right top bottom
-  x=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left X: *//p')
-  y=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left Y: *//p')
-  w=$(xwininfo -id "$1" | sed -n 's/^ *Width: *//p')
-  h=$(xwininfo -id "$1" | sed -n 's/^ *Height: *//p')
-  read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-  local fx=$((x - left)) fy=$((y - top)) fw=$((w + left + right)) fh=$((h + top + bottom))
-  [ "$fx,$fy" = "$(((1280 - fw) / 2)),$(((1024 - fh) / 2))" ] \
-    || fail "the frame ${fw}x${fh} stands at $fx,$fy, not in the middle"
-}
-frame_corner() {
-  local x y left top
-  x=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left X: *//p')
-  y=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left Y: *//p')
-  read -r left _ top _ < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-  echo "$((x - left)),$((y - top))"
-}
-# frame_rect ID: "x y width height" of the window's outer frame.
+# frame_rect ID: "x y width height top" of the window's outer frame, top being its title-bar height,
+# from the X server and the window manager's _NET_FRAME_EXTENTS, as a user sees it.
+# frame_corner ID: "x,y" of the frame.
+# frame_centred ID: the frame stands in the middle of the 1280x1024 screen, halved towards zero.
 frame_rect() {
   local x y w h left right top bottom
   x=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left X: *//p')
@@ -65,6 +46,17 @@ frame_rect() {
   h=$(xwininfo -id "$1" | sed -n 's/^ *Height: *//p')
   read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
   echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom)) $top"
+}
+frame_centred() {
+  local fx fy fw fh
+  read -r fx fy fw fh _ < <(frame_rect "$1")
+  [ "$fx,$fy" = "$(((1280 - fw) / 2)),$(((1024 - fh) / 2))" ] \
+    || fail "the frame ${fw}x${fh} stands at $fx,$fy, not in the middle"
+}
+frame_corner() {
+  local fx fy
+  read -r fx fy _ < <(frame_rect "$1")
+  echo "$fx,$fy"
 }
 # menu_offset ID: opens the Convert menu and prints where its window stands against the inside of
 # window ID ("dx,dy"), as the X server has both. Qt places the menu from its own idea of where the
