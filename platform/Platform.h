@@ -6,6 +6,7 @@
 
 #include <QIcon>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <chrono>
@@ -75,6 +76,22 @@ public:
     }
 };
 
+// Where the window manager has framed a window, asked of the display server: Qt's own reckoning of
+// its windows' places is off under some window managers.
+class Frames
+{
+public:
+    virtual ~Frames() = default;
+    // Whether windows here are framed by a window manager that can be asked; without one a window's
+    // frame is what Qt says, at once.
+    virtual bool askable() const = 0;
+    // A shown window's outer frame on the screen, in logical pixels; nullopt until the window
+    // manager has framed it, or where it cannot be asked.
+    virtual std::optional<QRect> frameRect(const QWidget *window) const = 0;
+    // Where a shown window's inside starts on the screen, in logical pixels.
+    virtual std::optional<QPoint> clientOrigin(const QWidget *window) const = 0;
+};
+
 // Starting programs.
 class ProcessStarter
 {
@@ -123,6 +140,7 @@ struct Platform
     HelpViewer &help;
     TrayIcon &tray;
     WindowOrder &order;
+    Frames &frames;
     ProcessStarter &process;
     CalculatorLink &calculator;
     SingleInstance &instance;

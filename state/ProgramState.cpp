@@ -80,17 +80,18 @@ void ProgramState::setShowTop(bool on)
         emit settingsChanged();
 }
 
-void ProgramState::setMainCorner(std::int16_t left, std::int16_t top)
+TwipsCorner ProgramState::corner(Placed which) const
 {
-    const bool a = Change(m_settings.pnFrmConvLeft, left);
-    if (Change(m_settings.pnFrmConvTop, top) || a)
-        emit settingsChanged();
+    if (which == Placed::Main)
+        return { m_settings.pnFrmConvLeft, m_settings.pnFrmConvTop };
+    return { m_settings.pnFrmConstLeft, m_settings.pnFrmConstTop };
 }
 
-void ProgramState::setConstantsCorner(std::int16_t left, std::int16_t top)
+void ProgramState::setCorner(Placed which, TwipsCorner corner)
 {
-    const bool a = Change(m_settings.pnFrmConstLeft, left);
-    if (Change(m_settings.pnFrmConstTop, top) || a)
+    const bool main = which == Placed::Main;
+    const bool a = Change(main ? m_settings.pnFrmConvLeft : m_settings.pnFrmConstLeft, corner.left);
+    if (Change(main ? m_settings.pnFrmConvTop : m_settings.pnFrmConstTop, corner.top) || a)
         emit settingsChanged();
 }
 
@@ -99,28 +100,24 @@ void ProgramState::setWarpIndex(std::int16_t index)
     m_warpIndex = index;
 }
 
-SaveResult ProgramState::failed(std::string_view fileName)
+void ProgramState::failed(std::string_view fileName)
 {
-    SaveResult r { false, QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())) };
-    emit saveFailed(r.fileName);
-    return r;
+    emit saveFailed(QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())));
 }
 
-SaveResult ProgramState::saveSettings()
+void ProgramState::saveSettings()
 {
     if (store::CfgSave(m_dataDir, m_settings) == store::SaveResult::Failed)
-        return failed(store::kCfgFileName);
-    return {};
+        failed(store::kCfgFileName);
 }
 
-SaveResult ProgramState::replaceCustomTables(const core::UserTables &tables)
+void ProgramState::replaceCustomTables(const core::UserTables &tables)
 {
     m_user = tables;
     core::BuildCustomGroups(m_cat, m_user);
     emit customGroupsChanged();
     if (store::DatSave(m_dataDir, m_user) == store::SaveResult::Failed)
-        return failed(store::kDatFileName);
-    return {};
+        failed(store::kDatFileName);
 }
 
 core::ConvertResult ProgramState::convert(std::int16_t from, std::int16_t into, const std::string &text) const

@@ -26,11 +26,12 @@ struct LoadReport
     bool customFileFailed = false; // the custom quantity file exists but could not be read
 };
 
-// A save, and the file's name when it failed.
-struct SaveResult
+// The windows whose places the settings keep, and such a place: a frame's corner in twips.
+enum class Placed { Main, Constants };
+struct TwipsCorner
 {
-    bool saved = true;
-    QString fileName;
+    std::int16_t left = 0;
+    std::int16_t top = 0;
 };
 
 class ProgramState : public QObject
@@ -52,11 +53,12 @@ public:
     // request among them) converts as Regular.
     void settleFormat();
 
-    // Writes the configuration file; a failure is also signalled.
-    SaveResult saveSettings();
+    // Writes the configuration file. A failed save, here or in replaceCustomTables, is told through
+    // saveFailed only.
+    void saveSettings();
     // The custom quantity editor's OK: the new tables, the catalogue's custom groups rebuilt from them,
     // the file written.
-    SaveResult replaceCustomTables(const core::UserTables &tables);
+    void replaceCustomTables(const core::UserTables &tables);
 
     // The Convert command in the chosen group, with the chosen figures, format and warp factor.
     core::ConvertResult convert(std::int16_t from, std::int16_t into, const std::string &text) const;
@@ -67,8 +69,8 @@ public:
     void setFormat(std::int16_t format);
     void setShowTop(bool on);
     // The frames' corners, in twips.
-    void setMainCorner(std::int16_t left, std::int16_t top);
-    void setConstantsCorner(std::int16_t left, std::int16_t top);
+    TwipsCorner corner(Placed which) const;
+    void setCorner(Placed which, TwipsCorner corner);
     // The warp factor a conversion from Warp takes; not kept in the file.
     void setWarpIndex(std::int16_t index);
     std::int16_t warpIndex() const { return m_warpIndex; }
@@ -95,7 +97,7 @@ signals:
     void saveFailed(const QString &fileName);
 
 private:
-    SaveResult failed(std::string_view fileName);
+    void failed(std::string_view fileName);
 
     std::filesystem::path m_dataDir;
     std::filesystem::path m_programDir;

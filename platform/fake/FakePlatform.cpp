@@ -3,6 +3,8 @@
 
 #include "platform/fake/FakePlatform.h"
 
+#include <QWidget>
+
 namespace platform::fake {
 
 namespace {
@@ -154,9 +156,23 @@ FakePlatform::FakePlatform()
     calculator.journal = &journal;
 }
 
+std::optional<QRect> FakeFrames::frameRect(const QWidget *window) const
+{
+    if (!borders || !window->isVisible())
+        return std::nullopt;
+    return window->geometry().marginsAdded(*borders);
+}
+
+std::optional<QPoint> FakeFrames::clientOrigin(const QWidget *window) const
+{
+    if (!borders || !window->isVisible())
+        return std::nullopt;
+    return window->geometry().topLeft();
+}
+
 Platform FakePlatform::platform()
 {
-    return { messages, clipboard, help, tray, order, process, calculator, instance, screen };
+    return { messages, clipboard, help, tray, order, frames, process, calculator, instance, screen };
 }
 
 } // namespace platform::fake

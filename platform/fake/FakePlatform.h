@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QMargins>
 #include <QStringList>
 
 #include <deque>
@@ -114,6 +115,18 @@ private:
     QHash<QWidget *, bool> m_taskbar;
 };
 
+// A window manager that frames every shown window with the same borders, around where Qt has the
+// window's inside; without `borders`, none can be asked, as off X11.
+class FakeFrames : public Frames
+{
+public:
+    bool askable() const override { return borders.has_value(); }
+    std::optional<QRect> frameRect(const QWidget *window) const override;
+    std::optional<QPoint> clientOrigin(const QWidget *window) const override;
+
+    std::optional<QMargins> borders;
+};
+
 class FakeProcessStarter : public ProcessStarter
 {
 public:
@@ -203,6 +216,7 @@ public:
     FakeHelpViewer help;
     FakeTrayIcon tray;
     FakeWindowOrder order;
+    FakeFrames frames;
     FakeProcessStarter process;
     FakeCalculatorLink calculator;
     FakeSingleInstance instance;

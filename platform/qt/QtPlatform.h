@@ -6,6 +6,7 @@
 #include "platform/qt/QtBus.h"
 #include "platform/qt/QtHelpViewer.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/X11WindowState.h"
 
 namespace platform::qt {
 
@@ -19,7 +20,7 @@ public:
 
     Platform platform()
     {
-        return { messages, clipboard, help, tray, order, process, calculator, instance, screen };
+        return { messages, clipboard, help, tray, order, frames, process, calculator, instance, screen };
     }
 
     QtMessageBoxes messages;
@@ -27,6 +28,7 @@ public:
     QtHelpViewer help;
     QtTrayIcon tray;
     QtWindowOrder order;
+    QtFrames frames;
     QtProcessStarter process;
     QtCalculatorLink calculator;
     QtSingleInstance instance;

@@ -178,6 +178,11 @@ bool SetSkipTaskbar(QWidget *window, bool skip)
     return true;
 }
 
+bool QtFrames::askable() const
+{
+    return Connection() != nullptr;
+}
+
 std::optional<QRect> FrameRect(const QWidget *window)
 {
     xcb_connection_t *c = Connection();

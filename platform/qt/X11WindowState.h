@@ -5,6 +5,8 @@
 // (Wayland, offscreen) nothing happens and false is returned.
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <QRect>
 
 #include <optional>
@@ -27,6 +29,15 @@ bool SkipsTaskbar(const QWidget *window);
 std::optional<QRect> FrameRect(const QWidget *window);
 // Where the window's inside starts on the screen, in logical pixels, from the X server.
 std::optional<QPoint> ClientOrigin(const QWidget *window);
+
+// The frames as an X11 window manager has them.
+class QtFrames : public Frames
+{
+public:
+    bool askable() const override;
+    std::optional<QRect> frameRect(const QWidget *window) const override { return FrameRect(window); }
+    std::optional<QPoint> clientOrigin(const QWidget *window) const override { return ClientOrigin(window); }
+};
 
 // Makes Qt ask the X server where the program's top-level windows are whenever they move, instead of
 // taking the position a window manager's synthetic configure event states (icewm's is off by its

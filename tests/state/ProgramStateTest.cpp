@@ -65,7 +65,7 @@ TEST(ProgramState, ReplacingTheCustomTablesRebuildsSignalsAndSaves)
     t.UserUnitName[3][0] = "l/s";
     t.UserCoefText[3][0] = "0.001";
     t.UserCoef[3][0] = 0.001;
-    EXPECT_TRUE(f.state.replaceCustomTables(t).saved);
+    f.state.replaceCustomTables(t);
     EXPECT_EQ(f.changed, 1);
     EXPECT_EQ(f.state.catalogue().GroupName[core::pnUserGrpFirst + 3], "Flow");
     core::UserTables back;
@@ -89,8 +89,8 @@ TEST(ProgramState, SettingsChangeThroughTheStateAndAreToldOnce)
     f.state.settleFormat(); // the About request is spent: Regular
     f.state.setShowTop(true);
     f.state.setGroup(9, 20);
-    f.state.setConstantsCorner(2505, 1650);
-    f.state.setMainCorner(f.state.settings().pnFrmConvLeft, f.state.settings().pnFrmConvTop);
+    f.state.setCorner(state::Placed::Constants, { 2505, 1650 });
+    f.state.setCorner(state::Placed::Main, f.state.corner(state::Placed::Main));
     const store::Settings &s = f.state.settings();
     EXPECT_EQ(std::tuple(s.pnFigure, s.pnFormFlag, s.pnShowTop, s.pnSelUnitGrp, s.pnSelUnitItem),
         std::tuple(10, 0, 1, 9, 20));
@@ -110,12 +110,11 @@ TEST(ProgramState, AFailedSaveIsReportedAndTheRunKeepsItsChanges)
     fs::remove_all(f.dir.path);
     core::UserTables t = f.state.userTables();
     t.UserGrpName[4] = "Kept";
-    const state::SaveResult custom = f.state.replaceCustomTables(t);
-    EXPECT_FALSE(custom.saved);
-    EXPECT_EQ(custom.fileName, QStringLiteral("ORL_USER.DAT"));
+    f.state.replaceCustomTables(t);
+    EXPECT_EQ(f.failures, QStringList { QStringLiteral("ORL_USER.DAT") });
     EXPECT_EQ(f.state.catalogue().GroupName[core::pnUserGrpFirst + 4], "Kept");
     f.state.setFigures(8);
-    EXPECT_FALSE(f.state.saveSettings().saved);
+    f.state.saveSettings();
     EXPECT_EQ(f.failures, (QStringList { QStringLiteral("ORL_USER.DAT"), QStringLiteral("ORLOPREF.CFG") }));
     EXPECT_EQ(f.state.settings().pnFigure, 8);
 }

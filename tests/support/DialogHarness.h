@@ -62,7 +62,7 @@ template <class Window> struct Loaded
         if (setup)
             setup(h);
         h.adopt();
-        w.Form_Load();
+        w.load();
         w.show();
     }
 };

@@ -9,6 +9,7 @@
 #include "ui/common/Lists.h"
 #include "ui/common/Texts.h"
 #include "ui/common/Twips.h"
+#include "ui/dialogs/frmInfo.h"
 #include "ui/main/CommandLabel.h"
 #include "ui/main/frmConvert.h"
 
@@ -68,6 +69,22 @@ struct MainHarness
     std::filesystem::path programDir = store::MyPath();
     std::unique_ptr<state::ProgramState> state;
     std::unique_ptr<ui::frmConvert> w;
+    std::unique_ptr<QTimer> aboutWatch;
+
+    // Runs `step` while each About box is up, then closes the box as its OK does.
+    void whileAboutBoxUp(std::function<void()> step)
+    {
+        aboutWatch = std::make_unique<QTimer>();
+        aboutWatch->setInterval(5);
+        QObject::connect(aboutWatch.get(), &QTimer::timeout, [step] {
+            auto *box = qobject_cast<ui::frmInfo *>(QApplication::activeModalWidget());
+            if (box && box->isVisible()) {
+                step();
+                box->close();
+            }
+        });
+        aboutWatch->start();
+    }
 
     // The default configuration with the lines of `cfg` ("Quantity=9") put in place of the lines of
     // their keys, and a custom quantity file whose named groups have the units "base" and "double".

@@ -3,11 +3,14 @@
 
 #include "ui/common/Colours.h"
 
+#include "core/mOrlo.h"
+
 #include <QApplication>
 #include <QListWidget>
 #include <QPalette>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ui {
@@ -77,6 +80,36 @@ void ColourAsButtons(QListWidget *list)
         p.setColor(group, QPalette::Text, p.color(group, QPalette::ButtonText));
     }
     list->setPalette(p);
+}
+
+std::optional<QColor> ColourFromText(std::string_view text)
+{
+    if (text.size() != 9
+        || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    auto part = [&](std::size_t at) {
+        const int v = (text[at] - '0') * 100 + (text[at + 1] - '0') * 10 + (text[at + 2] - '0');
+        return std::min(v, 255);
+    };
+    return QColor(part(0), part(3), part(6));
+}
+
+CommandColours ResolveCommandColours(const store::Settings &s, const QPalette &palette)
+{
+    const QColor systemFace = palette.color(QPalette::Active, QPalette::Highlight);
+    const QColor systemText = palette.color(QPalette::Active, QPalette::HighlightedText);
+    CommandColours c { systemFace, { systemText, systemText, systemText, systemText } };
+    const std::optional<double> faceValue = core::Val(s.psBtnFaceColor);
+    if (!faceValue || *faceValue < 0)
+        return c;
+    c.face = ColourFromText(s.psBtnFaceColor).value_or(systemFace);
+    const std::array<const std::string *, 4> texts {
+        &s.psBtnTextColor, &s.psBtnTextColor1, &s.psBtnTextColor2, &s.psBtnTextColor3
+    };
+    // A caption colour the file does not give reads on the configured face, whatever the palette.
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        c.text[i] = ColourFromText(*texts[i]).value_or(ContrastingText(c.face));
+    return c;
 }
 
 } // namespace ui

@@ -3,7 +3,14 @@
 // Colours that must read on any desktop palette.
 #pragma once
 
+#include "store/Store.h"
+
 #include <QColor>
+#include <QPalette>
+
+#include <array>
+#include <optional>
+#include <string_view>
 
 class QListWidget;
 class QWidget;
@@ -26,5 +33,19 @@ QColor Base(const QWidget *w);
 
 // Lists that read as part of the dialog: button-face background, button text.
 void ColourAsButtons(QListWidget *list);
+
+// Nine digits RRRGGGBBB, each part at most 255 (larger parts count as 255); nullopt otherwise.
+std::optional<QColor> ColourFromText(std::string_view text);
+
+struct CommandColours
+{
+    QColor face;
+    std::array<QColor, 4> text; // Paste, Minimize, Calculator, Copy
+};
+
+// The face and caption colours of the command row. A negative face setting selects the title-bar
+// colours of the palette for all of them; a face text that is not nine digits falls back to the
+// palette's face, a caption text that is not to black or white, whichever reads on the face.
+CommandColours ResolveCommandColours(const store::Settings &s, const QPalette &palette);
 
 } // namespace ui

@@ -4,6 +4,7 @@
 #include "ui/common/Lists.h"
 
 #include "ui/common/Colours.h"
+#include "ui/common/Twips.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -79,6 +80,26 @@ int RowHeight(QListWidget *list)
     const int rowH = list->sizeHintForRow(0);
     delete list->takeItem(0);
     return std::max(lineH, rowH);
+}
+
+QRect LayOutTable(const QList<TableColumn> &columns, QPoint topLeft, int lines, std::int16_t tppx)
+{
+    if (columns.isEmpty())
+        return {};
+    QListWidget *first = columns.front().list;
+    const int listH = lines * RowHeight(first) + 2 * first->frameWidth();
+    const int captionH = columns.front().caption->sizeHint().height();
+    const int listTop = topLeft.y() + captionH - 2;
+    int left = topLeft.x();
+    for (const TableColumn &c : columns) {
+        const int width = std::max(ToPixels(c.listTwips, tppx), NeededListWidth(c.list, c.texts));
+        c.list->setGeometry(left, listTop, width, listH);
+        const int captionW = c.captionTwips > 0 ? std::min(ToPixels(c.captionTwips, tppx), width) : width;
+        c.caption->setGeometry(left + (width - captionW) / 2, topLeft.y(), captionW, captionH);
+        c.caption->raise();
+        left += width - 1;
+    }
+    return { QPoint(topLeft.x(), listTop), QPoint(left, listTop + listH - 1) };
 }
 
 SyncedColumns::SyncedColumns(QList<QListWidget *> columns)

@@ -4,8 +4,11 @@
 #pragma once
 
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
+
+#include <cstdint>
 
 class QLabel;
 class QListWidget;
@@ -30,6 +33,23 @@ QStringList EntryTexts(const QListWidget *list);
 int NeededListWidth(const QListWidget *list, const QStringList &texts);
 // The height of one row of a list: the font's line height, or more where the style pads items.
 int RowHeight(QListWidget *list);
+
+// One column of a reference window's table: a list as wide as its design width in twips or as its
+// widest text needs, and its caption above it, centred over it: `captionTwips` wide (at most the
+// list's width), or as wide as the list where 0.
+struct TableColumn
+{
+    QListWidget *list = nullptr;
+    QLabel *caption = nullptr;
+    int listTwips = 0;
+    QStringList texts;
+    int captionTwips = 0;
+};
+
+// Lays the columns out side by side from `topLeft` (the captions' top), every list `lines` rows high.
+// A list overlaps its caption's last two pixel rows and the caption stays in front, so no descender
+// is cut off at any font size; neighbouring columns share one border pixel. Returns the lists' bounds.
+QRect LayOutTable(const QList<TableColumn> &columns, QPoint topLeft, int lines, std::int16_t tppx);
 
 // Keeps the selection of several list columns on the same row. Selecting in one column selects the
 // same row in the others in a single pass: their own notifications are held back meanwhile, so the

@@ -9,10 +9,12 @@
 
 namespace ui {
 
-SecondaryWindow::SecondaryWindow(WindowContext &ctx, Secondary which, Placement placement)
+SecondaryWindow::SecondaryWindow(WindowContext &ctx, Secondary which, Placement placement, Modality modality)
     : m_ctx(ctx)
     , m_which(which)
     , m_placement(placement)
+    , m_modality(modality)
+    , m_centre(ctx.platform.frames)
 {
     setFont(DialogFont());
     // The program's icon in the title bar and the task bar, as the main window has it.
@@ -21,16 +23,29 @@ SecondaryWindow::SecondaryWindow(WindowContext &ctx, Secondary which, Placement 
     setAttribute(Qt::WA_QuitOnClose, false);
 }
 
-void SecondaryWindow::beginLoad()
+void SecondaryWindow::open()
+{
+    m_ctx.onTop.mainOpensSecondary();
+    if (!m_ctx.onTop.isOpen(m_which))
+        load();
+    if (m_modality == Modality::Modal) {
+        exec();
+        return;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void SecondaryWindow::load()
 {
     m_ctx.onTop.loaded(m_which, this);
     m_loaded = true;
-}
-
-void SecondaryWindow::centre()
-{
+    Form_Load();
     if (m_placement == Placement::Centred)
-        m_centre.load(this);
+        m_centre.load(this); // its size is known now
+    else
+        place();
 }
 
 void SecondaryWindow::showEvent(QShowEvent *event)

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
-// The protocol every secondary window follows: loading takes always-on-top and sets the window's open
-// flag; closing, however it comes about, clears the flag, takes it off top and hands on-top back. A
-// window without a stored place is centred when it loads and again when first shown.
+// The protocol every secondary window follows, in one order: the main window gives up always-on-top,
+// the window loads (on top, its open flag set), its own load runs, it is centred or placed, and it
+// shows. Closing, however it comes about, clears the flag, takes it off top and hands on-top back. A
+// centred window is centred again when first shown, once its frame is known.
 #pragma once
 
 #include "platform/Platform.h"
@@ -29,18 +30,25 @@ class SecondaryWindow : public QDialog
 public:
     bool isLoaded() const { return m_loaded; }
 
+    // Opens the window: loaded and shown, a modal one run until it closes; an open modeless window is
+    // only brought forward.
+    void open();
+    // The loading part of open(), without showing.
+    void load();
+
 protected:
     enum class Placement {
         Centred, // in the middle of the screen
-        Own, // the window places itself
+        Own, // the window places itself (place())
     };
+    enum class Modality { Modeless, Modal };
 
-    SecondaryWindow(WindowContext &ctx, Secondary which, Placement placement);
+    SecondaryWindow(WindowContext &ctx, Secondary which, Placement placement, Modality modality);
 
-    // The first step of every load.
-    void beginLoad();
-    // Centres a centred window once its size is known.
-    void centre();
+    // The window's own part of loading: contents and layout.
+    virtual void Form_Load() = 0;
+    // Where a window with a place of its own goes, once loaded.
+    virtual void place() { }
     // The window's own part of closing, before on-top goes back; runs once per load.
     virtual void unloading() { }
 
@@ -52,6 +60,7 @@ protected:
 private:
     Secondary m_which;
     Placement m_placement;
+    Modality m_modality;
     bool m_loaded = false;
     CentreOnShow m_centre;
 };

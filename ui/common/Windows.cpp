@@ -3,7 +3,7 @@
 
 #include "ui/common/Windows.h"
 
-#include "platform/qt/X11WindowState.h"
+#include "ui/common/Twips.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -29,14 +29,14 @@ QFont DialogFont()
     return font;
 }
 
-void MoveFrameTo(QWidget *window, const QPoint &corner)
+void MoveFrameTo(const platform::Frames &frames, QWidget *window, const QPoint &corner)
 {
     // A framed window's inside goes where the frame's corner plus the frame's own width puts it,
     // all as the X server and the window manager have them: Qt's idea of the frame is off under some
     // window managers.
     if (window->isVisible()) {
-        const auto framed = platform::qt::FrameRect(window);
-        const auto inside = framed ? platform::qt::ClientOrigin(window) : std::nullopt;
+        const auto framed = frames.frameRect(window);
+        const auto inside = framed ? frames.clientOrigin(window) : std::nullopt;
         if (inside && window->windowHandle())
             window->windowHandle()->setPosition(corner + (*inside - framed->topLeft()));
         else
@@ -90,9 +90,9 @@ QPoint ReachableCorner(const QPoint &corner, const QSize &frame)
     return ReachableCorner(corner, frame, areas);
 }
 
-QRect FrameRect(const QWidget *window)
+QRect FrameRect(const platform::Frames &frames, const QWidget *window)
 {
-    if (const auto framed = platform::qt::FrameRect(window))
+    if (const auto framed = frames.frameRect(window))
         return *framed;
     return window->frameGeometry();
 }
@@ -102,37 +102,37 @@ bool PositionsKnown()
     return QGuiApplication::platformName() != QLatin1String("wayland");
 }
 
-void CentreOnScreen(QWidget *window)
+void CentreOnScreen(const platform::Frames &frames, QWidget *window)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect area = screen->geometry();
     // With its title bar and borders once the window manager has framed it.
-    const QSize size = FrameRect(window).size();
+    const QSize size = FrameRect(frames, window).size();
     // Halved towards zero, so a window larger than the screen starts a little above and left of it.
     const int left = (area.width() - size.width()) / 2;
     const int top = (area.height() - size.height()) / 2;
-    MoveFrameTo(window, QPoint(area.x() + left, area.y() + top));
+    MoveFrameTo(frames, window, QPoint(area.x() + left, area.y() + top));
 }
 
 void CentreOnShow::load(QWidget *window)
 {
-    CentreOnScreen(window);
+    CentreOnScreen(m_frames, window);
     m_pending = true;
 }
 
-void WhenFramed(QWidget *window, const std::function<void(QWidget *)> &action)
+void WhenFramed(const platform::Frames &frames, QWidget *window, const std::function<void(QWidget *)> &action)
 {
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || platform::qt::FrameRect(window)) {
+    if (!frames.askable() || frames.frameRect(window)) {
         action(window);
         return;
     }
     QPointer<QWidget> guard(window);
     auto *retry = new QTimer(window);
     retry->setInterval(25);
-    QObject::connect(retry, &QTimer::timeout, window, [guard, retry, action, tries = 0]() mutable {
-        if (guard && guard->isVisible() && platform::qt::FrameRect(guard)) {
+    QObject::connect(retry, &QTimer::timeout, window, [&frames, guard, retry, action, tries = 0]() mutable {
+        if (guard && guard->isVisible() && frames.frameRect(guard)) {
             action(guard);
             retry->deleteLater();
         } else if (++tries >= 20 || !guard || !guard->isVisible()) {
@@ -149,8 +149,25 @@ void CentreOnShow::shown(QWidget *window)
     if (!m_pending)
         return;
     m_pending = false;
-    CentreOnScreen(window);
-    WhenFramed(window, CentreOnScreen);
+    CentreOnScreen(m_frames, window);
+    WhenFramed(m_frames, window, [this](QWidget *framed) { CentreOnScreen(m_frames, framed); });
+}
+
+QPoint StoredPlace::corner() const
+{
+    const state::TwipsCorner c = m_state.corner(m_which);
+    return { ToPixels(c.left, m_state.Tppx()), ToPixels(c.top, m_state.Tppy()) };
+}
+
+void StoredPlace::store(const QPoint &corner)
+{
+    m_state.setCorner(m_which, { ToTwips(corner.x(), m_state.Tppx()), ToTwips(corner.y(), m_state.Tppy()) });
+}
+
+void StoredPlace::capture(const QWidget *window)
+{
+    if (PositionsKnown())
+        store(frameCorner(window));
 }
 
 std::int16_t FrameHeight(const QWidget *window)

@@ -10,17 +10,6 @@
 
 namespace ui {
 
-namespace {
-
-void BringForward(QWidget *w)
-{
-    w->show();
-    w->raise();
-    w->activateWindow();
-}
-
-} // namespace
-
 Dialogs::Dialogs(WindowContext ctx)
     : m_ctx(std::move(ctx))
 { }
@@ -29,40 +18,30 @@ Dialogs::~Dialogs() = default;
 
 void Dialogs::showConstants()
 {
-    m_ctx.onTop.mainOpensSecondary();
     if (!m_constants)
         m_constants = std::make_unique<frmConstants>(m_ctx);
-    if (!m_ctx.onTop.isOpen(Secondary::Constants))
-        m_constants->Form_Load();
-    BringForward(m_constants.get());
+    m_constants->open();
 }
 
 void Dialogs::showEquiv()
 {
-    m_ctx.onTop.mainOpensSecondary();
     if (!m_equiv)
         m_equiv = std::make_unique<frmEquiv>(m_ctx);
-    if (!m_ctx.onTop.isOpen(Secondary::Equiv))
-        m_equiv->Form_Load();
-    BringForward(m_equiv.get());
+    m_equiv->open();
 }
 
 void Dialogs::showUser()
 {
-    m_ctx.onTop.mainOpensSecondary();
     if (!m_user)
         m_user = std::make_unique<frmUser>(m_ctx);
-    m_user->Form_Load();
-    m_user->exec();
+    m_user->open();
 }
 
 void Dialogs::showAbout()
 {
-    m_ctx.onTop.mainOpensSecondary();
     if (!m_info)
         m_info = std::make_unique<frmInfo>(m_ctx);
-    m_info->Form_Load();
-    m_info->exec();
+    m_info->open();
 }
 
 void Dialogs::captureConstantsPosition()

@@ -53,7 +53,7 @@ QStringList Column(std::string_view core::PhysicalConstant::*field)
 } // namespace
 
 frmConstants::frmConstants(WindowContext &ctx)
-    : SecondaryWindow(ctx, Secondary::Constants, Placement::Own)
+    : SecondaryWindow(ctx, Secondary::Constants, Placement::Own, Modality::Modeless)
 {
     setWindowTitle(QStringLiteral(" Physical Constants"));
 
@@ -94,49 +94,32 @@ frmConstants::~frmConstants() = default;
 
 void frmConstants::Form_Load()
 {
-    beginLoad();
     nPage = -1;
-    MoveFrameTo(this,
-        QPoint(ToPixels(m_ctx.state.settings().pnFrmConstLeft, m_ctx.state.Tppx()),
-            ToPixels(m_ctx.state.settings().pnFrmConstTop, m_ctx.state.Tppy())));
     layOut();
     fillPage();
     cmdNext->setFocus();
 }
 
+void frmConstants::place()
+{
+    StoredPlace(m_ctx.state, m_ctx.platform.frames, state::Placed::Constants).restore(this);
+}
+
 void frmConstants::layOut()
 {
-    const int lineH = RowHeight(List1);
-    const int listH = kLinesShown * lineH + 2 * List1->frameWidth();
-    const int labelH = Label1->sizeHint().height();
+    using C = core::PhysicalConstant;
+    const std::int16_t tppx = m_ctx.state.Tppx();
+    const QRect lists = LayOutTable({ { List1, Label1, kList1Width, Column(&C::quantity), kLabel1Width },
+                                        { List3, Label3, kList3Width, Column(&C::unit), kLabel3Width },
+                                        { List4, Label4, kList4Width, Column(&C::value), kLabel4Width } },
+        QPoint(10, kLabelTop),
+        kLinesShown,
+        tppx);
 
-    auto width = [this](QListWidget *list, int designTwips, std::string_view core::PhysicalConstant::*field) {
-        return std::max(ToPixels(designTwips, m_ctx.state.Tppx()), NeededListWidth(list, Column(field)));
-    };
-    List1->resize(width(List1, kList1Width, &core::PhysicalConstant::quantity), listH);
-    List3->resize(width(List3, kList3Width, &core::PhysicalConstant::unit), listH);
-    List4->resize(width(List4, kList4Width, &core::PhysicalConstant::value), listH);
-
-    // Neighbouring columns share one border pixel.
-    const int listTop = kLabelTop + labelH - 2;
-    List1->move(10, listTop);
-    List3->move(List1->x() + List1->width() - 1, listTop);
-    List4->move(List3->x() + List3->width() - 1, listTop);
-
-    auto centreOver = [this, labelH](QLabel *label, int designTwips, const QListWidget *list) {
-        label->resize(std::min(ToPixels(designTwips, m_ctx.state.Tppx()), list->width()), labelH);
-        label->move(list->x() + (list->width() - label->width()) / 2, kLabelTop);
-        // In front of the list that overlaps its last two pixel rows, so no descender is cut off.
-        label->raise();
-    };
-    centreOver(Label1, kLabel1Width, List1);
-    centreOver(Label3, kLabel3Width, List3);
-    centreOver(Label4, kLabel4Width, List4);
-
-    const int buttonW = ToPixels(kButtonWidth, m_ctx.state.Tppx());
+    const int buttonW = ToPixels(kButtonWidth, tppx);
     const int buttonH = ToPixels(kButtonHeight, m_ctx.state.Tppy());
-    const int buttonTop = listTop + listH + 12;
-    const int right = List4->x() + List4->width();
+    const int buttonTop = lists.bottom() + 1 + 12;
+    const int right = lists.right() + 1;
     int left = right - buttonW;
     for (QPushButton *button : { cmdNext, cmdHelp, cmdCancel, cmdCopy }) {
         button->setGeometry(left, buttonTop, buttonW, buttonH);
@@ -144,7 +127,7 @@ void frmConstants::layOut()
     }
 
     const int clientW = right + 16 - 2 * kBorderPx;
-    const int clientH = FrameHeight(this) + kLabelTop + labelH + listH + buttonH + 21;
+    const int clientH = FrameHeight(this) + buttonTop + buttonH + 11;
     setFixedSize(clientW, clientH);
 }
 
@@ -206,11 +189,7 @@ void frmConstants::reject()
 
 void frmConstants::capturePosition()
 {
-    if (!PositionsKnown())
-        return;
-    const QPoint corner = FrameRect(this).topLeft();
-    m_ctx.state.setConstantsCorner(
-        ToTwips(corner.x(), m_ctx.state.Tppx()), ToTwips(corner.y(), m_ctx.state.Tppy()));
+    StoredPlace(m_ctx.state, m_ctx.platform.frames, state::Placed::Constants).capture(this);
 }
 
 void frmConstants::unloading()

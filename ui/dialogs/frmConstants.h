@@ -25,8 +25,6 @@ public:
     explicit frmConstants(WindowContext &ctx);
     ~frmConstants() override;
 
-    // Loads the window afresh: on top, at the stored position, laid out, first page, nothing selected.
-    void Form_Load();
     // The window's position into the settings, in twips.
     void capturePosition();
     int syncFollows() const { return m_sync->follows(); }
@@ -53,6 +51,9 @@ public slots:
     void cmdCancel_Click();
 
 protected:
+    // Loads the window afresh: laid out, first page, nothing selected.
+    void Form_Load() override;
+    void place() override; // at the stored corner
     void unloading() override;
     void reject() override;
 

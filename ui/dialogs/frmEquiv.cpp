@@ -36,7 +36,7 @@ constexpr int kBorderPx = 3;
 } // namespace
 
 frmEquiv::frmEquiv(WindowContext &ctx)
-    : SecondaryWindow(ctx, Secondary::Equiv, Placement::Centred)
+    : SecondaryWindow(ctx, Secondary::Equiv, Placement::Centred, Modality::Modeless)
 {
     setWindowTitle(QStringLiteral(" Equivalents"));
 
@@ -69,7 +69,6 @@ frmEquiv::~frmEquiv() = default;
 
 void frmEquiv::Form_Load()
 {
-    beginLoad();
     for (QListWidget *list : { List1, List2, List3 }) {
         const QSignalBlocker hold(list);
         list->clear();
@@ -83,35 +82,18 @@ void frmEquiv::Form_Load()
         List3->addItem(text(row.alternative));
     }
     layOut();
-    centre();
     List1->setFocus();
 }
 
 void frmEquiv::layOut()
 {
-    const int lineH = RowHeight(List1);
-    const int listH = kLinesShown * lineH + 2 * List1->frameWidth();
-    const int labelH = Label1->sizeHint().height();
-    const int labelTop = 3;
-    const int listTop = labelTop + labelH - 2;
-
-    int left = 9;
-    for (auto [list, label, design] : { std::tuple { List1, Label1, kList1Width },
-             std::tuple { List2, Label2, kList2Width },
-             std::tuple { List3, Label3, kList3Width } }) {
-        const int width =
-            std::max(ToPixels(design, m_ctx.state.Tppx()), NeededListWidth(list, EntryTexts(list)));
-        list->setGeometry(left, listTop, width, listH);
-        // Each caption spans its list and centres itself in it.
-        label->setGeometry(left, labelTop, width, labelH);
-        // The list overlaps the caption's last two pixel rows; the caption stays in front, so no
-        // descender ("y" of "Quantity") is cut off at any font size.
-        label->raise();
-        left += width - 1; // neighbouring columns share one border pixel
-    }
-
-    const int right = List3->x() + List3->width();
-    setFixedSize(right + 16 - 2 * kBorderPx, FrameHeight(this) + labelTop + labelH + listH + 7);
+    const QRect lists = LayOutTable({ { List1, Label1, kList1Width, EntryTexts(List1) },
+                                        { List2, Label2, kList2Width, EntryTexts(List2) },
+                                        { List3, Label3, kList3Width, EntryTexts(List3) } },
+        QPoint(9, 3),
+        kLinesShown,
+        m_ctx.state.Tppx());
+    setFixedSize(lists.right() + 1 + 16 - 2 * kBorderPx, FrameHeight(this) + lists.bottom() + 1 + 9);
 }
 
 bool frmEquiv::eventFilter(QObject *watched, QEvent *event)

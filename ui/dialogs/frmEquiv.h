@@ -24,9 +24,6 @@ public:
     explicit frmEquiv(WindowContext &ctx);
     ~frmEquiv() override;
 
-    // Loads the window afresh: on top, all nine rows, nothing selected, centred on the screen.
-    void Form_Load();
-
     QLabel *Label1 = nullptr; // "Quantity"
     QLabel *Label2 = nullptr; // "SI Unit"
     QLabel *Label3 = nullptr; // "Alternative"
@@ -40,6 +37,8 @@ public slots:
     void mnuCopy_Click();
 
 protected:
+    // Loads the window afresh: all nine rows, nothing selected.
+    void Form_Load() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void unloading() override;
     // Nothing inside the window closes it, Esc included; only the close box does.

@@ -53,7 +53,7 @@ QFont Arial(double points, bool bold = false)
 } // namespace
 
 frmInfo::frmInfo(WindowContext &ctx)
-    : SecondaryWindow(ctx, Secondary::Info, Placement::Centred)
+    : SecondaryWindow(ctx, Secondary::Info, Placement::Centred, Modality::Modal)
 {
     setWindowTitle(QStringLiteral(" About ") + texts::kProgramName);
     setModal(true);
@@ -115,11 +115,9 @@ QString frmInfo::rightsNotice()
 
 void frmInfo::Form_Load()
 {
-    beginLoad();
     for (int i = 0; i < 5; ++i)
         lblNotice[i]->setText(QString::fromUtf16(kNotice[static_cast<std::size_t>(i)]));
     arrange();
-    centre();
 
     const QString lead(kLead, QLatin1Char(' '));
     m_scroll = lead + rightsNotice() + lead + rightsNotice();

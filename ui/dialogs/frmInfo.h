@@ -26,9 +26,6 @@ public:
     explicit frmInfo(WindowContext &ctx);
     ~frmInfo() override;
 
-    // Loads the box afresh: on top, centred, scroll and animation from their beginning, timers running.
-    void Form_Load();
-
     // The rights notice and the text that scrolls through txtAllrights.
     static QString rightsNotice();
     QString scrollText() const { return m_scroll; }
@@ -57,6 +54,8 @@ public slots:
     void cmdOK_Click();
 
 protected:
+    // Loads the box afresh: scroll and animation from their beginning, timers running.
+    void Form_Load() override;
     void unloading() override;
     // Only OK, Enter and the close box close the box.
     void reject() override { }

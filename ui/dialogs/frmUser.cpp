@@ -82,7 +82,7 @@ void GroupCombo::showPopup()
 }
 
 frmUser::frmUser(WindowContext &ctx)
-    : SecondaryWindow(ctx, Secondary::User, Placement::Centred)
+    : SecondaryWindow(ctx, Secondary::User, Placement::Centred, Modality::Modal)
 {
     setWindowTitle(QStringLiteral(" Add/Edit Custom Quantities"));
     setModal(true);
@@ -165,8 +165,6 @@ frmUser::~frmUser() = default;
 
 void frmUser::Form_Load()
 {
-    beginLoad();
-    centre();
     fitQuantityFrame();
     LoadWorkingCopy();
     m_nGrp = 0;

@@ -37,9 +37,6 @@ public:
     explicit frmUser(WindowContext &ctx);
     ~frmUser() override;
 
-    // Loads the editor afresh from the tables, group 0 shown.
-    void Form_Load();
-
     void LoadWorkingCopy();
     core::UserTables StoreWorkingCopy() const;
 
@@ -72,6 +69,8 @@ public slots:
     void cmdHelp_Click();
 
 protected:
+    // Loads the editor afresh from the tables, group 0 shown.
+    void Form_Load() override;
     void unloading() override;
     void reject() override; // Esc is Cancel
 

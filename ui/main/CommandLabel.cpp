@@ -3,7 +3,6 @@
 
 #include "CommandLabel.h"
 
-#include "core/mOrlo.h"
 #include "ui/common/Colours.h"
 
 #include <QAccessibleWidget>
@@ -16,36 +15,6 @@
 #include <cmath>
 
 namespace ui {
-
-std::optional<QColor> ColourFromText(std::string_view text)
-{
-    if (text.size() != 9
-        || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    auto part = [&](std::size_t at) {
-        const int v = (text[at] - '0') * 100 + (text[at + 1] - '0') * 10 + (text[at + 2] - '0');
-        return std::min(v, 255);
-    };
-    return QColor(part(0), part(3), part(6));
-}
-
-CommandColours ResolveCommandColours(const store::Settings &s, const QPalette &palette)
-{
-    const QColor systemFace = palette.color(QPalette::Active, QPalette::Highlight);
-    const QColor systemText = palette.color(QPalette::Active, QPalette::HighlightedText);
-    CommandColours c { systemFace, { systemText, systemText, systemText, systemText } };
-    const std::optional<double> faceValue = core::Val(s.psBtnFaceColor);
-    if (!faceValue || *faceValue < 0)
-        return c;
-    c.face = ColourFromText(s.psBtnFaceColor).value_or(systemFace);
-    const std::array<const std::string *, 4> texts {
-        &s.psBtnTextColor, &s.psBtnTextColor1, &s.psBtnTextColor2, &s.psBtnTextColor3
-    };
-    // A caption colour the file does not give reads on the configured face, whatever the palette.
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        c.text[i] = ColourFromText(*texts[i]).value_or(ContrastingText(c.face));
-    return c;
-}
 
 namespace {
 
@@ -90,15 +59,11 @@ void CommandLabel::setColours(const QColor &face, const QColor &text)
     update();
 }
 
-void CommandLabel::setLabelHeight(int height)
+void CommandLabel::setMetrics(const CommandMetrics &metrics)
 {
-    m_labelHeight = height;
-}
-
-void CommandLabel::setDrawValues(std::int16_t captionTop, std::int16_t buttonWidth)
-{
-    m_captionTop = captionTop;
-    m_buttonWidth = buttonWidth;
+    m_metrics = metrics;
+    PlaceCaption(m_sunken ? -1 : 0);
+    update();
 }
 
 int CommandLabel::labelWidth() const
@@ -108,23 +73,26 @@ int CommandLabel::labelWidth() const
     return fontMetrics().horizontalAdvance(plain);
 }
 
-void CommandLabel::PlaceCaption(std::int16_t captionTop, std::int16_t buttonWidth, std::int16_t offset)
+void CommandLabel::PlaceCaption(std::int16_t offset)
 {
     const int width = labelWidth();
-    m_label = QRect((buttonWidth - width) / 2 + offset + 2, captionTop + offset, width, m_labelHeight);
+    m_label = QRect((m_metrics.buttonWidth - width) / 2 + offset + 2,
+        m_metrics.captionTop + offset,
+        width,
+        m_metrics.labelHeight);
 }
 
-void CommandLabel::DrawRaised(std::int16_t captionTop, std::int16_t buttonWidth)
+void CommandLabel::DrawRaised()
 {
     m_sunken = false;
-    PlaceCaption(captionTop, buttonWidth, 0);
+    PlaceCaption(0);
     update();
 }
 
-void CommandLabel::DrawSunken(std::int16_t captionTop, std::int16_t buttonWidth)
+void CommandLabel::DrawSunken()
 {
     m_sunken = true;
-    PlaceCaption(captionTop, buttonWidth, -1);
+    PlaceCaption(-1);
     update();
 }
 
@@ -189,13 +157,13 @@ void CommandLabel::paintEvent(QPaintEvent *)
 
 void CommandLabel::mousePressEvent(QMouseEvent *event)
 {
-    DrawSunken(m_captionTop, m_buttonWidth);
+    DrawSunken();
     event->accept();
 }
 
 void CommandLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    DrawRaised(m_captionTop, m_buttonWidth);
+    DrawRaised();
     event->accept();
     // Only the left button runs the command, and only when released over it.
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
@@ -215,7 +183,7 @@ void CommandLabel::keyPressEvent(QKeyEvent *event)
 {
     if (pressesCommand(event)) {
         if (!event->isAutoRepeat())
-            DrawSunken(m_captionTop, m_buttonWidth);
+            DrawSunken();
         event->accept();
         return;
     }
@@ -233,7 +201,7 @@ void CommandLabel::keyPressEvent(QKeyEvent *event)
 void CommandLabel::keyReleaseEvent(QKeyEvent *event)
 {
     if (pressesCommand(event) && !event->isAutoRepeat() && m_sunken) {
-        DrawRaised(m_captionTop, m_buttonWidth);
+        DrawRaised();
         event->accept();
         emit clicked();
         return;
@@ -251,7 +219,7 @@ void CommandLabel::focusOutEvent(QFocusEvent *event)
 {
     // A key held while the focus leaves presses nothing.
     if (m_sunken)
-        DrawRaised(m_captionTop, m_buttonWidth);
+        DrawRaised();
     update();
     QWidget::focusOutEvent(event);
 }
@@ -260,7 +228,7 @@ void CommandLabel::changeEvent(QEvent *event)
 {
     // The caption's width follows the font.
     if (event->type() == QEvent::FontChange)
-        PlaceCaption(m_captionTop, m_buttonWidth, m_sunken ? -1 : 0);
+        PlaceCaption(m_sunken ? -1 : 0);
     QWidget::changeEvent(event);
 }
 

@@ -3,32 +3,22 @@
 // A flat command with a one-pixel 3-D border: raised at rest, sunken while a mouse button is held.
 #pragma once
 
-#include "store/Store.h"
-
 #include <QColor>
 #include <QPalette>
 #include <QWidget>
 
-#include <array>
 #include <cstdint>
-#include <optional>
-#include <string_view>
 
 namespace ui {
 
-// Nine digits RRRGGGBBB, each part at most 255 (larger parts count as 255); nullopt otherwise.
-std::optional<QColor> ColourFromText(std::string_view text);
-
-struct CommandColours
+// Where a command's caption stands: its top and the command's width (which centres it), and the
+// caption label's height in pixels; its width follows the caption in the current font.
+struct CommandMetrics
 {
-    QColor face;
-    std::array<QColor, 4> text; // Paste, Minimize, Calculator, Copy
+    std::int16_t captionTop = 0;
+    std::int16_t buttonWidth = 0;
+    int labelHeight = 13;
 };
-
-// The face and caption colours of the command row. A negative face setting selects the title-bar
-// colours of the palette for all of them; a face text that is not nine digits falls back to the
-// palette's face, a caption text that is not to black or white, whichever reads on the face.
-CommandColours ResolveCommandColours(const store::Settings &s, const QPalette &palette);
 
 class CommandLabel : public QWidget
 {
@@ -42,18 +32,15 @@ public:
     QColor faceColour() const { return m_face; }
     QColor textColour() const { return m_text; }
 
-    // The caption label's size in pixels; its width follows the caption in the current font.
-    void setLabelHeight(int height);
+    // Given once a layout, kept for every press and release.
+    void setMetrics(const CommandMetrics &metrics);
 
-    void DrawRaised(std::int16_t captionTop, std::int16_t buttonWidth);
-    void DrawSunken(std::int16_t captionTop, std::int16_t buttonWidth);
+    void DrawRaised();
+    void DrawSunken();
 
     bool isSunken() const { return m_sunken; }
     // Where the caption label stands inside the command.
     QRect captionRect() const { return m_label; }
-
-    // The values every press and release passes to the drawing.
-    void setDrawValues(std::int16_t captionTop, std::int16_t buttonWidth);
 
     // Runs the command as a click does; assistive tools press the command this way.
     void click() { emit clicked(); }
@@ -75,16 +62,14 @@ protected:
 
 private:
     static bool pressesCommand(const QKeyEvent *event);
-    void PlaceCaption(std::int16_t captionTop, std::int16_t buttonWidth, std::int16_t offset);
+    void PlaceCaption(std::int16_t offset);
     int labelWidth() const;
 
     QString m_caption;
     QColor m_face;
     QColor m_text;
     QRect m_label;
-    int m_labelHeight = 13;
-    std::int16_t m_captionTop = 0;
-    std::int16_t m_buttonWidth = 0;
+    CommandMetrics m_metrics;
     bool m_sunken = false;
 };
 

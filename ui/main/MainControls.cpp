@@ -5,6 +5,7 @@
 
 #include "CommandLabel.h"
 #include "data/Resources.h"
+#include "ui/common/Colours.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WholeRowList.h"
 #include "ui/common/Windows.h"
@@ -155,8 +156,7 @@ void ApplyMainLayout(
     for (std::size_t i = 0; i < std::size(row); ++i) {
         CommandLabel *l = row[i];
         l->setGeometry(g.buttonLeft[i], 0, g.pnBtnWidth, g.rowH);
-        l->setLabelHeight(Nearest(g.labelHeightPx));
-        l->setDrawValues(g.pnBtnTextTop, g.pnBtnWidth);
+        l->setMetrics({ g.pnBtnTextTop, g.pnBtnWidth, Nearest(g.labelHeightPx) });
     }
 
     // The hidden controls stay below the visible client area.
@@ -182,7 +182,7 @@ MainLayout LayOutControls(QMainWindow *window, const MainControls &all, const st
     CommandLabel *row[] = { l.paste, l.shrink, l.cal, l.copy };
     for (std::size_t i = 0; i < std::size(row); ++i) {
         row[i]->setColours(colours.face, colours.text[i]);
-        row[i]->DrawRaised(g.pnBtnTextTop, g.pnBtnWidth);
+        row[i]->DrawRaised();
     }
     return g;
 }

@@ -12,15 +12,9 @@
 
 namespace ui {
 
-QPoint MainPlacement::storedCorner() const
-{
-    const store::Settings &s = m_state.settings();
-    return { ToPixels(s.pnFrmConvLeft, m_state.Tppx()), ToPixels(s.pnFrmConvTop, m_state.Tppy()) };
-}
-
 void MainPlacement::placeAtStoredCorner()
 {
-    MoveFrameTo(m_window, storedCorner());
+    m_stored.restore(m_window);
     m_placed = true;
 }
 
@@ -30,21 +24,22 @@ void MainPlacement::placeAtStoredCorner()
 // screen stays in the file unless the window is moved.
 void MainPlacement::showFramedAtStoredCorner(const std::function<void()> &destroyNative)
 {
-    const QPoint stored = storedCorner();
+    const QPoint stored = m_stored.corner();
     // The frame is not known before the first showing; a title bar and thin borders are near enough.
     const QPoint corner = ReachableCorner(stored, m_window->size() + QSize(2, 24));
     m_pulledTo = corner != stored ? std::optional(corner) : std::nullopt;
     if (m_window->testAttribute(Qt::WA_WState_Created) && !m_window->isVisible())
         destroyNative();
-    MoveFrameTo(m_window, corner);
+    MoveFrameTo(m_frames, m_window, corner);
     m_window->show();
     if (!m_pulledTo)
         return;
     // Pulled in with a guessed frame: once the real one is known, the whole title bar comes inside.
-    WhenFramed(m_window, [this, stored](QWidget *window) {
-        const QPoint reachable = ReachableCorner(stored, FrameRect(window).size());
-        if (reachable != FrameRect(window).topLeft()) {
-            MoveFrameTo(window, reachable);
+    WhenFramed(m_frames, m_window, [this, stored](QWidget *window) {
+        const QRect frame = FrameRect(m_frames, window);
+        const QPoint reachable = ReachableCorner(stored, frame.size());
+        if (reachable != frame.topLeft()) {
+            MoveFrameTo(m_frames, window, reachable);
             m_pulledTo = reachable;
         }
     });
@@ -54,17 +49,17 @@ void MainPlacement::storePosition()
 {
     if (!PositionsKnown())
         return;
-    const QPoint corner = FrameRect(m_window).topLeft();
+    const QPoint corner = m_stored.frameCorner(m_window);
     if (m_pulledTo && corner == *m_pulledTo) // pulled onto the screen and left there: keep the file's
         return;
-    m_state.setMainCorner(ToTwips(corner.x(), m_state.Tppx()), ToTwips(corner.y(), m_state.Tppy()));
+    m_stored.store(corner);
 }
 
 // X11 window managers keep a window that asks to go off the screen partly (openbox) or wholly
 // (icewm) on it, so there it is taken out of view.
 void MainPlacement::park()
 {
-    MoveFrameTo(m_window, QPoint(ToPixels(-32000.0, m_state.Tppx()), m_window->y()));
+    MoveFrameTo(m_frames, m_window, QPoint(ToPixels(-32000.0, m_state.Tppx()), m_window->y()));
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         m_window->hide();
     else
@@ -73,7 +68,7 @@ void MainPlacement::park()
 
 void MainPlacement::unpark()
 {
-    MoveFrameTo(m_window, storedCorner());
+    m_stored.restore(m_window);
     m_window->show();
 }
 

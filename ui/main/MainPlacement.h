@@ -4,7 +4,9 @@
 // bar could be reached there), stored back as placed, and parked out of view while a save failure shows.
 #pragma once
 
+#include "platform/Platform.h"
 #include "state/ProgramState.h"
+#include "ui/common/Windows.h"
 
 #include <QPoint>
 
@@ -18,13 +20,12 @@ namespace ui {
 class MainPlacement
 {
 public:
-    MainPlacement(QWidget *window, state::ProgramState &state)
+    MainPlacement(QWidget *window, state::ProgramState &state, const platform::Frames &frames)
         : m_window(window)
         , m_state(state)
+        , m_frames(frames)
+        , m_stored(state, frames, state::Placed::Main)
     { }
-
-    // The stored corner in pixels.
-    QPoint storedCorner() const;
     // Puts the not yet shown window at its stored corner; from now on its position means something.
     void placeAtStoredCorner();
     bool placed() const { return m_placed; }
@@ -40,6 +41,8 @@ public:
 private:
     QWidget *m_window;
     state::ProgramState &m_state;
+    const platform::Frames &m_frames;
+    StoredPlace m_stored;
     bool m_placed = false;
     std::optional<QPoint> m_pulledTo; // where an unreachable stored corner was pulled to
 };

@@ -35,17 +35,13 @@ frmConvert::frmConvert(state::ProgramState &state, const platform::Platform &pla
     , m_onTop(m_platform.order, m_state.settings().pnShowTop)
     , m_context { m_platform, m_state, m_onTop }
     , m_calculator(m_platform)
-    , m_place(this, m_state)
+    , m_place(this, m_state, m_platform.frames)
     , m_outOfView(this, m_platform, m_onTop, [this] { return m_life.ending(); })
 {
     setObjectName(QStringLiteral("frmConvert"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     m_onTop.setMainWindow(this);
-    m_showAbout = [this] {
-        if (m_dialogs)
-            m_dialogs->showAbout();
-    };
     m_ui = BuildControls(this);
     m_keys = new KeyRouter(this,
         { [this](std::int16_t key) { KeyCommand(key); },
@@ -137,7 +133,7 @@ void frmConvert::Form_Load()
     LayoutMain();
 
     if (s.pnFormFlag == 3) {
-        m_showAbout();
+        m_dialogs->showAbout();
         if (m_life.ending())
             return;
     }
@@ -337,25 +333,21 @@ void frmConvert::mnuContents_Click()
 
 void frmConvert::mnuAbout_Click()
 {
-    m_onTop.mainOpensSecondary();
-    m_showAbout();
+    m_dialogs->showAbout();
 }
 
 void frmConvert::mnuConvConst_Click()
 {
-    m_onTop.mainOpensSecondary();
     m_dialogs->showConstants();
 }
 
 void frmConvert::mnuEquiv_Click()
 {
-    m_onTop.mainOpensSecondary();
     m_dialogs->showEquiv();
 }
 
 void frmConvert::mnuUserDef_Click()
 {
-    m_onTop.mainOpensSecondary();
     m_dialogs->showUser();
 }
 

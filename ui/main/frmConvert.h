@@ -47,9 +47,6 @@ public:
     // The closing work: reasons 0 to 3 save the configuration and end the program.
     void Form_QueryUnload(int UnloadMode);
 
-    // Replaces the About box shown at start-up and from the Help menu (the default opens frmInfo).
-    void setAboutHook(std::function<void()> hook) { m_showAbout = std::move(hook); }
-
     // A later start of the program asks for this one: show it, hidden or not, in front. Nothing
     // happens before the start-up has shown the window, which it then does anyway.
     void showFromAnotherStart();
@@ -136,7 +133,6 @@ private:
     OnTop m_onTop;
     WindowContext m_context;
     std::unique_ptr<Dialogs> m_dialogs;
-    std::function<void()> m_showAbout;
     CalculatorHandOff m_calculator;
     Lifecycle m_life;
     MainPlacement m_place;

@@ -60,7 +60,7 @@ private slots:
             QCOMPARE(w.txtAllrights->text(), w.scrollText().mid(1));
             QCOMPARE(w.txtAllrights->cursorPosition(), 0); // the box shows the start, not the end
             w.close();
-            w.Form_Load(); // every showing starts from the beginning
+            w.load(); // every showing starts from the beginning
             w.show();
         }
         // Once every character has been dropped the box is empty for a tick, and the run starts again.

@@ -134,7 +134,7 @@ private slots:
                 && e.h.tables().UserUnitName == tables.UserUnitName);
             QVERIFY(e.h.tables().UserCoefText == tables.UserCoefText
                 && e.h.tables().UserOffsetText == tables.UserOffsetText);
-            e.w.Form_Load(); // the next opening starts from the tables
+            e.w.load(); // the next opening starts from the tables
             QCOMPARE(e.w.txtUserUnit[0]->text(), QStringLiteral("a"));
         }
     }

@@ -107,7 +107,7 @@ private slots:
     void keysHelpAndPositionRoundTrip()
     {
         Harness h;
-        h.state.setConstantsCorner(3000, 2400);
+        h.state.setCorner(state::Placed::Constants, { 3000, 2400 });
         ui::Dialogs dialogs(h.ctx);
         dialogs.showConstants();
         ui::frmConstants *w = dialogs.constants();

@@ -34,9 +34,8 @@ private slots:
         ui::CommandLabel label(QStringLiteral("&Copy"), &window);
         label.setGeometry(0, 0, 90, 22);
         label.setColours(kFace, kText);
-        label.setLabelHeight(13);
-        label.setDrawValues(3, 90);
-        sunken ? label.DrawSunken(3, 90) : label.DrawRaised(3, 90);
+        label.setMetrics({ 3, 90, 13 });
+        sunken ? label.DrawSunken() : label.DrawRaised();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QImage img = label.grab().toImage().convertToFormat(QImage::Format_RGB32);

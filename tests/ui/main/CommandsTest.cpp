@@ -159,10 +159,12 @@ private slots:
     {
         ui::frmConvert &w = h->open({ QStringLiteral("ShowTop=1") });
         QList<QWidget *> onTopAtAbout { &w };
-        w.setAboutHook([&] { onTopAtAbout = h->fake.order.onTop(); });
+        h->whileAboutBoxUp([&] { onTopAtAbout = h->fake.order.onTop(); });
         QCOMPARE(h->fake.order.onTop(), QList<QWidget *> { &w });
         h->m().about->trigger();
-        QVERIFY(onTopAtAbout.isEmpty()); // the main window gives it up before the About box opens
+        // The main window gives it up, and the About box has it while up.
+        QCOMPARE(onTopAtAbout, QList<QWidget *> { static_cast<QWidget *>(w.dialogs()->info()) });
+        QCOMPARE(h->fake.order.onTop(), QList<QWidget *> { &w });
         h->m().convConst->trigger();
         QWidget *constants = w.dialogs()->constants();
         QCOMPARE(h->fake.order.onTop(), QList<QWidget *> { constants });

@@ -5,6 +5,7 @@
 #include "support/MainHarness.h"
 
 #include <QLocale>
+#include <QScreen>
 #include <QWindow>
 
 class MainWindowTest : public QObject
@@ -29,13 +30,12 @@ private slots:
         bool visibleDuringMessages = false;
         h->fake.messages.onShow = [&](const auto &) { visibleDuringMessages |= h->w->isVisible(); };
         QList<int> aboutFlags; // the flag while each About box is up; -1 when the window showed
-        ui::frmConvert &w = h->start([&](ui::frmConvert &win) {
-            win.setAboutHook([&] {
-                h->fake.tray.pressLeft(); // neither may show the window before the start-up does
-                win.showFromAnotherStart();
-                aboutFlags << (win.isVisible() ? -1 : win.settings().pnFormFlag);
-            });
+        h->whileAboutBoxUp([&] {
+            h->fake.tray.pressLeft(); // neither may show the window before the start-up does
+            h->w->showFromAnotherStart();
+            aboutFlags << (h->w->isVisible() ? -1 : h->w->settings().pnFormFlag);
         });
+        ui::frmConvert &w = h->start();
         QCOMPARE(aboutFlags, QList<int>(f["about boxes"].toInt(), 3));
         if (!groups.isEmpty())
             h->m().userArray[groups.lastKey()]->trigger();
@@ -184,6 +184,33 @@ private slots:
         QCOMPARE(h->messages().section(QStringLiteral(" / "), 2), // after the two start-up messages
             QStringLiteral("Critical: Orlo Unit Converter: Failed to save file as 'ORLOPREF.CFG'."));
         QCOMPARE(ended.count(), 1);
+    }
+
+    // Under a window manager whose frame is only known once the window shows, a stored corner that
+    // no screen holds comes onto the screen frame and all, title bar included; the file keeps the
+    // stored corner while the window stays where it was pulled, and takes the new one once moved.
+    void pulledInFrameLiesWhollyOnTheScreen()
+    {
+        const QMargins borders(4, 22, 4, 4);
+        h->fake.frames.borders = borders;
+        ui::frmConvert &w = h->open({ QStringLiteral("Left=30000"), QStringLiteral("Top=-30000") });
+        const QRect area = w.screen()->availableGeometry();
+        QTRY_COMPARE(w.geometry().marginsAdded(borders).topRight(), area.topRight());
+        w.close();
+        QCOMPARE(
+            std::pair(int(h->saved().pnFrmConvLeft), int(h->saved().pnFrmConvTop)), std::pair(30000, -30000));
+
+        h.emplace();
+        h->fake.frames.borders = borders;
+        ui::frmConvert &again = h->open({ QStringLiteral("Left=30000"), QStringLiteral("Top=-30000") });
+        QTRY_COMPARE(again.geometry().marginsAdded(borders).topRight(), area.topRight());
+        again.move(again.pos() + QPoint(-30, 40));
+        QTRY_COMPARE(again.geometry().top(), area.top() + borders.top() + 40);
+        again.close();
+        // 15 twips a pixel: the frame's corner, not the inside's.
+        const QPoint frame = again.geometry().marginsAdded(borders).topLeft();
+        QCOMPARE(std::pair(int(h->saved().pnFrmConvLeft), int(h->saved().pnFrmConvTop)),
+            std::pair(frame.x() * 15, frame.y() * 15));
     }
 
 private:
