@@ -9,6 +9,8 @@
 #include "ui/common/Lists.h"
 #include "ui/common/Texts.h"
 #include "ui/common/Twips.h"
+#include "ui/dialogs/frmConstants.h"
+#include "ui/dialogs/frmEquiv.h"
 #include "ui/dialogs/frmInfo.h"
 #include "ui/main/CommandLabel.h"
 #include "ui/main/frmConvert.h"
@@ -23,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 using Call = platform::fake::FakeWindowOrder::Call;
 
@@ -135,6 +139,23 @@ struct MainHarness
         clickRow(c().lstConvInto, QStringLiteral("m: meter"));
         QTest::keyClicks(c().txtInput, input);
         return *w;
+    }
+
+    // The statements the History menu shows (its first item is there, empty, before any).
+    int historyShown() const
+    {
+        const QList<QAction *> &items = m().historyArray;
+        return static_cast<int>(std::count_if(items.begin(), items.end(), [](const QAction *a) {
+            return a->isVisible() && !a->data().toString().isEmpty();
+        }));
+    }
+    // The secondary window of type `W` that has been opened; null when none was.
+    template <class W> W *shown() const
+    {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *window = qobject_cast<W *>(top))
+                return window;
+        return nullptr;
     }
 
     const ui::Controls &c() const { return w->controls(); }

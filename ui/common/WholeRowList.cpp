@@ -52,6 +52,8 @@ bool WholeRowList::viewportEvent(QEvent *event)
             QToolTip::hideText();
         return true;
     }
+    if (event->type() == QEvent::MouseButtonRelease)
+        emit mouseReleased();
     return QListWidget::viewportEvent(event);
 }
 

@@ -19,6 +19,10 @@ public:
     // The height of the viewport's unused strip below the last whole row.
     int spareHeight() const { return m_spare; }
 
+signals:
+    // A mouse button was let go over the rows, before the list handles it.
+    void mouseReleased();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;

@@ -170,37 +170,30 @@ void CommandLabel::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
-bool CommandLabel::pressesCommand(const QKeyEvent *event)
+bool CommandLabel::PressesCommand(const QKeyEvent &event)
 {
-    const bool modified = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool modified = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     return !modified
-        && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
+        && (event.key() == Qt::Key_Space || event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter);
 }
 
 // Space and Enter press a focused command as a button is pressed: sunken while the key is down,
 // the command on its release.
 void CommandLabel::keyPressEvent(QKeyEvent *event)
 {
-    if (pressesCommand(event)) {
+    if (PressesCommand(*event)) {
         if (!event->isAutoRepeat())
             DrawSunken();
         event->accept();
         return;
     }
-    const QString text = event->text();
-    // Keys held with Ctrl, Alt or Meta belong to the menus and the desktop.
-    const bool modified = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (!modified && text.size() == 1 && text.at(0).unicode() < 128) {
-        emit keyTyped(static_cast<std::int16_t>(text.at(0).unicode()));
-        event->accept();
-        return;
-    }
+    // Letters are the window's key router's.
     QWidget::keyPressEvent(event);
 }
 
 void CommandLabel::keyReleaseEvent(QKeyEvent *event)
 {
-    if (pressesCommand(event) && !event->isAutoRepeat() && m_sunken) {
+    if (PressesCommand(*event) && !event->isAutoRepeat() && m_sunken) {
         DrawRaised();
         event->accept();
         emit clicked();

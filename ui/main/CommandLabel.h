@@ -42,13 +42,14 @@ public:
     // Where the caption label stands inside the command.
     QRect captionRect() const { return m_label; }
 
+    // Space or Enter, unmodified: the keys that press a focused command as a button is pressed.
+    static bool PressesCommand(const QKeyEvent &event);
+
     // Runs the command as a click does; assistive tools press the command this way.
     void click() { emit clicked(); }
 
 signals:
     void clicked();
-    // A key typed while the command has the keyboard focus, as its character code.
-    void keyTyped(std::int16_t KeyAscii);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -61,7 +62,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    static bool pressesCommand(const QKeyEvent *event);
     void PlaceCaption(std::int16_t offset);
     int labelWidth() const;
 

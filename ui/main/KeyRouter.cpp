@@ -11,7 +11,9 @@
 #include <QListWidget>
 #include <QWidget>
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace ui {
 
@@ -42,17 +44,43 @@ KeyRouter::KeyRouter(QWidget *window, Handlers handlers)
     , m_on(std::move(handlers))
 { }
 
-void KeyRouter::watch(const Controls &c)
+void KeyRouter::watch(const Controls &c, const QList<CommandLabel *> &labels)
 {
     m_c = c;
-    for (QWidget *w : std::initializer_list<QWidget *> {
-             c.lstConvFrom, c.lstConvInto, c.lstConvInto->viewport(), c.txtInput, c.txtResult })
+    m_labels = labels;
+    for (QWidget *w :
+        std::initializer_list<QWidget *> { m_window, c.lstConvFrom, c.lstConvInto, c.txtInput, c.txtResult })
         w->installEventFilter(this);
+    for (CommandLabel *label : labels)
+        label->installEventFilter(this);
+}
+
+void KeyRouter::KeyCommand(std::int16_t KeyAscii) const
+{
+    const QWidget *active = m_window->focusWidget();
+    if (active == m_c.txtInput || active == m_c.txtResult)
+        return;
+    constexpr std::pair<char, Command> kLetters[] = {
+        { 'p', Command::Paste },
+        { 'm', Command::Minimize },
+        { 'a', Command::Calculator },
+        { 'c', Command::Copy },
+    };
+    for (const auto &[letter, command] : kLetters)
+        if (KeyAscii == letter || KeyAscii == letter - 'a' + 'A') {
+            m_on.run(command);
+            return;
+        }
 }
 
 bool KeyRouter::isList(const QObject *o) const
 {
     return o == m_c.lstConvFrom || o == m_c.lstConvInto;
+}
+
+bool KeyRouter::isLabel(const QObject *o) const
+{
+    return std::any_of(m_labels.begin(), m_labels.end(), [o](const CommandLabel *l) { return l == o; });
 }
 
 bool KeyRouter::isMenuShortcut(const QKeyEvent &key) const
@@ -64,22 +92,39 @@ bool KeyRouter::isMenuShortcut(const QKeyEvent &key) const
     return false;
 }
 
-// A key pressed in a list or the input box, before the control sees it; true when it is used up.
-bool KeyRouter::controlKeyPress(QObject *watched, const QKeyEvent &key)
+// A key pressed, before the control it is aimed at sees it; true when it is used up.
+bool KeyRouter::keyPress(QObject *watched, const QKeyEvent &key)
 {
+    const auto ascii = KeyAscii(key);
     if (isList(watched)) {
         // The list still gets the letter afterwards and moves to the next entry it begins.
-        if (const auto ascii = KeyAscii(key))
-            m_on.keyCommand(*ascii);
+        if (ascii)
+            KeyCommand(*ascii);
         if (watched == m_c.lstConvFrom && isEnter(key)) {
-            m_on.convert();
+            m_on.run(Command::Convert);
             return true;
         }
         return false;
     }
     if (watched == m_c.txtInput && isEnter(key)) {
-        m_on.convert();
+        m_on.run(Command::Convert);
         return true;
+    }
+    if (isLabel(watched)) {
+        // Space and Enter press the label itself and Tab moves on; any other character is a letter
+        // command or nothing.
+        const bool tab = key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
+        if (tab || CommandLabel::PressesCommand(key) || !ascii || *ascii >= 128)
+            return false;
+        KeyCommand(*ascii);
+        return true;
+    }
+    // A key that reached the window itself: no control had the focus, or a text box passed it on.
+    // The lists and labels ran their letter before passing a key on.
+    if (watched == m_window) {
+        const QWidget *focus = m_window->focusWidget();
+        if (ascii && !isList(focus) && !isLabel(focus))
+            KeyCommand(*ascii);
     }
     return false;
 }
@@ -87,10 +132,6 @@ bool KeyRouter::controlKeyPress(QObject *watched, const QKeyEvent &key)
 bool KeyRouter::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::MouseButtonRelease:
-        if (watched == m_c.lstConvInto->viewport())
-            m_on.intoMouseUp();
-        break;
     case QEvent::ShortcutOverride:
         // Menu shortcuts come before the controls' own keys (Ctrl+C, Ctrl+X, Ctrl+Z ... in a text
         // box): left unclaimed, the key goes to the menu item and nowhere else.
@@ -100,30 +141,19 @@ bool KeyRouter::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::KeyPress:
-        if (controlKeyPress(watched, static_cast<const QKeyEvent &>(*event)))
+        if (keyPress(watched, static_cast<const QKeyEvent &>(*event)))
             return true;
         break;
     case QEvent::KeyRelease:
         // One release per key, however long it was held.
         if (isList(watched) && !static_cast<const QKeyEvent &>(*event).isAutoRepeat()
             && m_on.readyToConvert())
-            m_on.convert();
+            m_on.run(Command::Convert);
         break;
     default:
         break;
     }
     return QObject::eventFilter(watched, event);
-}
-
-// The lists and the command labels have run their letter command by the time a key they passed on
-// reaches the window.
-void KeyRouter::windowKeyPress(const QKeyEvent &key)
-{
-    QWidget *focus = m_window->focusWidget();
-    if (isList(focus) || qobject_cast<CommandLabel *>(focus))
-        return;
-    if (const auto ascii = KeyAscii(key))
-        m_on.keyCommand(*ascii);
 }
 
 } // namespace ui

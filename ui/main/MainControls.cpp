@@ -80,7 +80,7 @@ void setAccessibility(const Controls &c, const Labels &l)
 MainControls BuildControls(QMainWindow *window)
 {
     MainControls all;
-    Controls &c = all.c;
+    Controls &c = all.controls;
     Labels &l = all.labels;
     auto *client = new QWidget(window);
     client->setObjectName(QStringLiteral("client"));
@@ -131,13 +131,13 @@ MainControls BuildControls(QMainWindow *window)
     return all;
 }
 
-void ApplyMainLayout(
-    QMainWindow *window, const MainControls &all, const MainLayout &g, std::int16_t Tppx, std::int16_t Tppy)
+void ApplyMainGeometry(
+    QMainWindow *window, const MainControls &all, const MainGeometry &g, std::int16_t Tppx, std::int16_t Tppy)
 {
     const int frameTop = Nearest(g.frameTop);
     const int frameHeight = Nearest(g.frameHeight);
-    all.c.fraConvFrom->setGeometry(g.fromLeft, frameTop, g.frameWidth, frameHeight);
-    all.c.fraConvInto->setGeometry(g.intoLeft, frameTop, g.frameWidth, frameHeight);
+    all.controls.fraConvFrom->setGeometry(g.fromLeft, frameTop, g.frameWidth, frameHeight);
+    all.controls.fraConvInto->setGeometry(g.intoLeft, frameTop, g.frameWidth, frameHeight);
 
     const int left = ToPixels(g.innerLeftTw, Tppx);
     const int width = ToPixels(g.innerWidthTw, Tppx);
@@ -145,12 +145,12 @@ void ApplyMainLayout(
     const int textHeight = ToPixels(g.textHeightTw, Tppy);
     const int listTop = ToPixels(g.listTopTw, Tppy);
     const int listHeight = ToPixels(g.listHeightTw, Tppy);
-    for (QLineEdit *box : { all.c.txtInput, all.c.txtResult })
+    for (QLineEdit *box : { all.controls.txtInput, all.controls.txtResult })
         box->setGeometry(left, textTop, width, textHeight);
-    for (QListWidget *list : { all.c.lstConvFrom, all.c.lstConvInto })
+    for (QListWidget *list : { all.controls.lstConvFrom, all.controls.lstConvInto })
         list->setGeometry(left, listTop, width, listHeight);
 
-    all.c.imgHand->move(Nearest(g.handLeft), Nearest(g.handTop));
+    all.controls.imgHand->move(Nearest(g.handLeft), Nearest(g.handTop));
 
     CommandLabel *row[] = { all.labels.paste, all.labels.shrink, all.labels.cal, all.labels.copy };
     for (std::size_t i = 0; i < std::size(row); ++i) {
@@ -160,31 +160,31 @@ void ApplyMainLayout(
     }
 
     // The hidden controls stay below the visible client area.
-    all.c.cmdConvert->move(0, Nearest(g.clientHeight) + 8);
-    all.c.txtDest->move(0, Nearest(g.clientHeight) + 40);
+    all.controls.cmdConvert->move(0, Nearest(g.clientHeight) + 8);
+    all.controls.txtDest->move(0, Nearest(g.clientHeight) + 40);
     window->setFixedSize(g.clientWidth, ToPixels(g.windowHeightTw, Tppy));
 }
 
-MainLayout LayOutControls(QMainWindow *window, const MainControls &all, const state::ProgramState &state)
+LayoutMetrics MeasureMain(
+    const QMainWindow *window, const MainControls &all, const state::ProgramState &state)
 {
     LayoutMetrics m;
     m.Tppx = state.Tppx();
     m.Tppy = state.Tppy();
-    m.lineHeightPx = QFontMetrics(all.c.fraConvFrom->font()).height();
+    m.lineHeightPx = QFontMetrics(all.controls.fraConvFrom->font()).height();
     m.frameHeightPx = FrameHeight(window);
     // The caption labels size themselves to their text, so a larger desktop font is not cut off.
     m.labelHeight = std::max(m.labelHeight, m.lineHeightPx * m.Tppy);
-    const MainLayout g = LayoutMain(m);
-    ApplyMainLayout(window, all, g, m.Tppx, m.Tppy);
+    return m;
+}
 
-    const CommandColours colours = ResolveCommandColours(state.settings(), window->palette());
-    const Labels &l = all.labels;
+void ColourCommandRow(const Labels &l, const CommandColours &colours)
+{
     CommandLabel *row[] = { l.paste, l.shrink, l.cal, l.copy };
     for (std::size_t i = 0; i < std::size(row); ++i) {
         row[i]->setColours(colours.face, colours.text[i]);
         row[i]->DrawRaised();
     }
-    return g;
 }
 
 } // namespace ui

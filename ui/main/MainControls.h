@@ -3,8 +3,10 @@
 // The converter window's controls and how the computed geometry places them.
 #pragma once
 
-#include "MainLayout.h"
+#include "MainGeometry.h"
 #include "state/ProgramState.h"
+#include "ui/common/Colours.h"
+#include "ui/common/WholeRowList.h"
 
 #include <cstdint>
 
@@ -23,8 +25,8 @@ struct Controls
 {
     QLineEdit *txtInput = nullptr;
     QLineEdit *txtResult = nullptr;
-    QListWidget *lstConvFrom = nullptr;
-    QListWidget *lstConvInto = nullptr;
+    WholeRowList *lstConvFrom = nullptr;
+    WholeRowList *lstConvInto = nullptr;
     QGroupBox *fraConvFrom = nullptr;
     QGroupBox *fraConvInto = nullptr;
     QPushButton *cmdConvert = nullptr;
@@ -42,7 +44,7 @@ struct Labels
 
 struct MainControls
 {
-    Controls c;
+    Controls controls;
     Labels labels;
 };
 
@@ -50,10 +52,18 @@ struct MainControls
 MainControls BuildControls(QMainWindow *window);
 
 // Places the controls as `g` computed and fixes the window's size.
-void ApplyMainLayout(
-    QMainWindow *window, const MainControls &all, const MainLayout &g, std::int16_t Tppx, std::int16_t Tppy);
+void ApplyMainGeometry(QMainWindow *window,
+    const MainControls &all,
+    const MainGeometry &g,
+    std::int16_t Tppx,
+    std::int16_t Tppy);
 
-// Computes the geometry for the screen and font, places the controls and colours the command row.
-MainLayout LayOutControls(QMainWindow *window, const MainControls &all, const state::ProgramState &state);
+// What the geometry depends on, measured: the screen's twips per pixel, the window font's line
+// height, the menu bar.
+LayoutMetrics MeasureMain(
+    const QMainWindow *window, const MainControls &all, const state::ProgramState &state);
+
+// Colours the command row and draws it raised.
+void ColourCommandRow(const Labels &l, const CommandColours &colours);
 
 } // namespace ui

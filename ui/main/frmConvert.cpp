@@ -4,18 +4,26 @@
 #include "frmConvert.h"
 
 #include "CommandLabel.h"
+#include "History.h"
 #include "StripChars.h"
 #include "data/Resources.h"
 #include "ui/common/Lists.h"
 #include "ui/common/Texts.h"
+#include "ui/common/WholeRowList.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace ui {
 
@@ -43,12 +51,10 @@ frmConvert::frmConvert(state::ProgramState &state, const platform::Platform &pla
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     m_onTop.setMainWindow(this);
     m_ui = BuildControls(this);
-    m_keys = new KeyRouter(this,
-        { [this](std::int16_t key) { KeyCommand(key); },
-            [this] { cmdConvert_Click(); },
-            [this] { return readyToConvert(); },
-            [this] { lstConvInto_MouseUp(); } });
-    m_keys->watch(m_ui.c);
+    m_keys = new KeyRouter(
+        this, { [this](KeyRouter::Command c) { runKeyCommand(c); }, [this] { return readyToConvert(); } });
+    m_keys->watch(
+        m_ui.controls, { m_ui.labels.paste, m_ui.labels.shrink, m_ui.labels.cal, m_ui.labels.copy });
     m_menus = BuildMenus(this);
     connectControls();
     connectMenus();
@@ -61,7 +67,7 @@ frmConvert::~frmConvert() = default;
 
 void frmConvert::connectControls()
 {
-    const Controls &c = m_ui.c;
+    const Controls &c = m_ui.controls;
     const Labels &l = m_ui.labels;
     connect(c.cmdConvert, &QPushButton::clicked, this, &frmConvert::cmdConvert_Click);
     connect(c.txtInput, &QLineEdit::textChanged, this, &frmConvert::txtInput_Change);
@@ -71,8 +77,7 @@ void frmConvert::connectControls()
     connect(l.shrink, &CommandLabel::clicked, this, &frmConvert::lblShrink_Click);
     connect(l.cal, &CommandLabel::clicked, this, &frmConvert::lblCal_Click);
     connect(l.copy, &CommandLabel::clicked, this, &frmConvert::lblCopy_Click);
-    for (CommandLabel *label : { l.paste, l.shrink, l.cal, l.copy })
-        connect(label, &CommandLabel::keyTyped, this, &frmConvert::KeyCommand);
+    connect(c.lstConvInto, &WholeRowList::mouseReleased, this, &frmConvert::lstConvInto_MouseUp);
 }
 
 void frmConvert::connectMenus()
@@ -166,53 +171,54 @@ void frmConvert::ShowGroup()
 
     m_state.setGroup(g, cat.UnitCount[gi]);
     m_filling = true;
-    m_ui.c.lstConvFrom->clear();
-    m_ui.c.lstConvInto->clear();
+    m_ui.controls.lstConvFrom->clear();
+    m_ui.controls.lstConvInto->clear();
     for (int i = 0; i < cat.UnitCount[gi]; ++i) {
         const QString unit = QString::fromStdString(cat.UnitName[gi][static_cast<std::size_t>(i)]);
-        m_ui.c.lstConvFrom->addItem(unit);
-        m_ui.c.lstConvInto->addItem(unit);
+        m_ui.controls.lstConvFrom->addItem(unit);
+        m_ui.controls.lstConvInto->addItem(unit);
     }
     // Warp, the speed group's last unit, is a From unit only.
-    if (g == core::pnSpeedGrp && m_ui.c.lstConvInto->count() > 0)
-        delete m_ui.c.lstConvInto->takeItem(m_ui.c.lstConvInto->count() - 1);
+    if (g == core::pnSpeedGrp && m_ui.controls.lstConvInto->count() > 0)
+        delete m_ui.controls.lstConvInto->takeItem(m_ui.controls.lstConvInto->count() - 1);
     m_filling = false;
 }
 
 void frmConvert::ClearEntry()
 {
-    m_ui.c.txtInput->setText(QString());
-    m_ui.c.txtResult->setText(QString());
+    m_ui.controls.txtInput->setText(QString());
+    m_ui.controls.txtResult->setText(QString());
 }
 
 bool frmConvert::readyToConvert() const
 {
-    return !m_ui.c.txtInput->text().isEmpty() && !SelectedText(m_ui.c.lstConvFrom).isEmpty()
-        && !SelectedText(m_ui.c.lstConvInto).isEmpty();
+    return !m_ui.controls.txtInput->text().isEmpty() && !SelectedText(m_ui.controls.lstConvFrom).isEmpty()
+        && !SelectedText(m_ui.controls.lstConvInto).isEmpty();
 }
 
 void frmConvert::cmdConvert_Click()
 {
-    const core::ConvertResult result = m_state.convert(selectedIndex(m_ui.c.lstConvFrom),
-        selectedIndex(m_ui.c.lstConvInto),
-        m_ui.c.txtInput->text().toStdString());
+    const core::ConvertResult result = m_state.convert(selectedIndex(m_ui.controls.lstConvFrom),
+        selectedIndex(m_ui.controls.lstConvInto),
+        m_ui.controls.txtInput->text().toStdString());
     if (result.commaNotice)
         m_platform.messages.show(this, texts::kComma, texts::kTitle, platform::MsgIcon::Exclamation);
     if (result.text)
-        m_ui.c.txtResult->setText(QString::fromStdString(*result.text));
+        m_ui.controls.txtResult->setText(QString::fromStdString(*result.text));
 }
 
 // Quantity selection
 
-void frmConvert::groupCommand(std::optional<std::int16_t> group, std::int16_t family, std::int16_t index)
+void frmConvert::groupCommand(std::int16_t family, std::int16_t index)
 {
+    const std::optional<std::int16_t> group = GroupOfItem(family, index);
     if (!group)
         return;
     m_state.setGroup(*group, m_state.settings().pnSelUnitItem);
     if (*group == pnShownUnitGrp)
         return;
     pnShownUnitGrp = *group;
-    m_ui.c.txtInput->setEnabled(true);
+    m_ui.controls.txtInput->setEnabled(true);
     SwitchMenus(family, index);
     ShowGroup();
     ClearEntry();
@@ -220,27 +226,27 @@ void frmConvert::groupCommand(std::optional<std::int16_t> group, std::int16_t fa
 
 void frmConvert::mnuConvArray_Click(int Index)
 {
-    groupCommand(GroupOfItem(0, static_cast<std::int16_t>(Index)), 0, static_cast<std::int16_t>(Index));
+    groupCommand(0, static_cast<std::int16_t>(Index));
 }
 
 void frmConvert::mnuConvOtherArray_Click(int Index)
 {
-    groupCommand(GroupOfItem(1, static_cast<std::int16_t>(Index)), 1, static_cast<std::int16_t>(Index));
+    groupCommand(1, static_cast<std::int16_t>(Index));
 }
 
 void frmConvert::mnuUserArray_Click(int Index)
 {
-    groupCommand(GroupOfItem(2, static_cast<std::int16_t>(Index)), 2, static_cast<std::int16_t>(Index));
+    groupCommand(2, static_cast<std::int16_t>(Index));
 }
 
 void frmConvert::mnuConvDecimal_Click()
 {
-    groupCommand(GroupOfItem(3, 0), 3, 0);
+    groupCommand(3, 0);
 }
 
 void frmConvert::mnuConvCompArray_Click(int Index)
 {
-    groupCommand(GroupOfItem(4, static_cast<std::int16_t>(Index)), 4, static_cast<std::int16_t>(Index));
+    groupCommand(4, static_cast<std::int16_t>(Index));
 }
 
 void frmConvert::SwitchMenus(std::int16_t family, std::int16_t index)
@@ -252,7 +258,7 @@ void frmConvert::lstConvFrom_Click()
 {
     if (m_filling)
         return;
-    const Controls &c = m_ui.c;
+    const Controls &c = m_ui.controls;
     const std::int16_t n = selectedIndex(c.lstConvFrom);
     if (QListWidgetItem *into = n >= 0 ? c.lstConvInto->item(n) : nullptr)
         into->setText(QString());
@@ -277,20 +283,20 @@ void frmConvert::lstConvInto_Click()
         return;
     if (readyToConvert())
         cmdConvert_Click();
-    if (SelectedText(m_ui.c.lstConvInto).isEmpty())
-        m_ui.c.txtResult->setText(QString());
+    if (SelectedText(m_ui.controls.lstConvInto).isEmpty())
+        m_ui.controls.txtResult->setText(QString());
 }
 
 void frmConvert::lstConvInto_MouseUp()
 {
-    if (m_ui.c.txtInput->isEnabled())
-        m_ui.c.txtInput->setFocus(Qt::MouseFocusReason);
+    if (m_ui.controls.txtInput->isEnabled())
+        m_ui.controls.txtInput->setFocus(Qt::MouseFocusReason);
 }
 
 void frmConvert::txtInput_Change()
 {
-    if (m_ui.c.txtInput->text().isEmpty())
-        m_ui.c.txtResult->setText(QString());
+    if (m_ui.controls.txtInput->text().isEmpty())
+        m_ui.controls.txtResult->setText(QString());
     else
         cmdConvert_Click();
 }
@@ -298,7 +304,7 @@ void frmConvert::txtInput_Change()
 void frmConvert::mnuWarpArray_Click(int Index)
 {
     m_state.setWarpIndex(static_cast<std::int16_t>(Index));
-    m_ui.c.txtInput->setText(
+    m_ui.controls.txtInput->setText(
         QString::fromStdString(m_state.catalogue().WarpText[static_cast<std::size_t>(Index)]).trimmed());
 }
 
@@ -355,7 +361,9 @@ void frmConvert::mnuUserDef_Click()
 
 void frmConvert::LayoutMain()
 {
-    m_layout = LayOutControls(this, m_ui, m_state);
+    const LayoutMetrics m = MeasureMain(this, m_ui, m_state);
+    ApplyMainGeometry(this, m_ui, ComputeMainGeometry(m), m.Tppx, m.Tppy);
+    ColourCommandRow(m_ui.labels, ResolveCommandColours(m_state.settings(), palette()));
 }
 
 // Shutdown
@@ -411,6 +419,150 @@ void frmConvert::reportSaveFailure(const QString &fileName)
     m_place.park();
     m_platform.messages.show(this, texts::SaveFailed(fileName), texts::kTitle, platform::MsgIcon::Critical);
     m_place.unpark();
+}
+
+// Clipboard and history
+
+void frmConvert::lblCopy_Click()
+{
+    mnuEditCopy_Click();
+    RecordHistory();
+}
+
+void frmConvert::mnuEditCopy_Click()
+{
+    m_platform.clipboard.clear();
+    m_platform.clipboard.setText(m_ui.controls.txtResult->text());
+}
+
+void frmConvert::lblPaste_Click()
+{
+    // Emptying first makes the pasted text convert even when it equals what the box holds.
+    m_ui.controls.txtInput->setText(QString());
+    m_ui.controls.txtInput->setText(m_platform.clipboard.text());
+}
+
+void frmConvert::mnuEditPaste_Click()
+{
+    m_ui.controls.txtInput->setText(m_platform.clipboard.text());
+}
+
+void frmConvert::RecordHistory()
+{
+    nHistCount = PushHistory(m_menus,
+        nHistCount,
+        HistoryStatement(m_state.settings().pnSelUnitGrp,
+            m_ui.controls.txtInput->text(),
+            SelectedText(m_ui.controls.lstConvFrom),
+            m_ui.controls.txtResult->text(),
+            SelectedText(m_ui.controls.lstConvInto)));
+}
+
+void frmConvert::mnuHistoryArray_Click(int Index)
+{
+    if (Index < 0 || Index >= nHistCount)
+        return;
+    m_platform.clipboard.clear();
+    m_platform.clipboard.setText(m_menus.historyArray[Index]->data().toString());
+}
+
+// The calculator
+
+void frmConvert::lblCal_Click()
+{
+    if (m_calculator.busy())
+        return;
+    m_ui.controls.txtDest->setText(m_ui.controls.txtResult->text());
+    if (!m_calculator.send(m_state.calculatorProgram(), m_ui.controls.txtDest->text()))
+        m_platform.messages.show(this, texts::kNoCalculator, texts::kErrorTitle, platform::MsgIcon::Critical);
+}
+
+// Keyboard
+
+void frmConvert::runKeyCommand(KeyRouter::Command command)
+{
+    switch (command) {
+    case KeyRouter::Command::Paste:
+        lblPaste_Click();
+        break;
+    case KeyRouter::Command::Minimize:
+        lblShrink_Click();
+        break;
+    case KeyRouter::Command::Calculator:
+        lblCal_Click();
+        break;
+    case KeyRouter::Command::Copy:
+        lblCopy_Click();
+        break;
+    case KeyRouter::Command::Convert:
+        cmdConvert_Click();
+        break;
+    }
+}
+
+// Out of view and back
+
+void frmConvert::lblShrink_Click()
+{
+    m_onTop.hideReferenceWindows();
+    m_place.storePosition();
+    pnShownUnitGrp = m_state.settings().pnSelUnitGrp;
+    m_outOfView.putOutOfView();
+}
+
+void frmConvert::mnuFileMinimize_Click()
+{
+    m_outOfView.putOutOfView();
+}
+
+void frmConvert::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange)
+        m_outOfView.stateChanged();
+    QMainWindow::changeEvent(event);
+}
+
+void frmConvert::picIcon_MouseMove(platform::TrayIcon::Event event)
+{
+    if (!m_life.running())
+        return;
+    switch (event) {
+    case platform::TrayIcon::Event::LeftPress:
+        m_onTop.showFromTray();
+        break;
+    case platform::TrayIcon::Event::RightRelease:
+        popUpTrayMenu();
+        break;
+    }
+}
+
+// The Convert menu at the icon, with Exit as its default entry; then the window comes back in its
+// normal state.
+void frmConvert::popUpTrayMenu()
+{
+    m_menus.conv_3->setVisible(true);
+    m_menus.exit->setVisible(true);
+    m_menus.convert->setDefaultAction(m_menus.exit);
+    m_menus.convert->exec(m_platform.tray.cursorPos());
+    m_menus.convert->setDefaultAction(nullptr);
+    m_menus.conv_3->setVisible(false);
+    m_menus.exit->setVisible(false);
+    // Exit was chosen: the program is ending.
+    if (m_life.ending())
+        return;
+    if (isMinimized())
+        showNormal();
+    m_platform.process.processEvents();
+    show();
+}
+
+void frmConvert::showFromAnotherStart()
+{
+    if (!m_life.running())
+        return;
+    if (isMinimized())
+        showNormal();
+    m_onTop.showFromTray();
 }
 
 } // namespace ui

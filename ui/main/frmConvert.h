@@ -9,7 +9,6 @@
 #include "KeyRouter.h"
 #include "Lifecycle.h"
 #include "MainControls.h"
-#include "MainLayout.h"
 #include "MainMenus.h"
 #include "MainPlacement.h"
 #include "OutOfView.h"
@@ -51,32 +50,17 @@ public:
     // happens before the start-up has shown the window, which it then does anyway.
     void showFromAnotherStart();
 
-    void ShowGroup();
-    void SwitchMenus(std::int16_t family, std::int16_t index);
-    void ClearEntry();
-    bool readyToConvert() const;
-
-    const Controls &controls() const { return m_ui.c; }
+    // The window's widgets, read-only: what a test or an assistive tool looks at and drives.
+    const Controls &controls() const { return m_ui.controls; }
     const Labels &labels() const { return m_ui.labels; }
     const Menus &menus() const { return m_menus; }
-    const MainLayout &layoutGeometry() const { return m_layout; }
-    const state::ProgramState &state() const { return m_state; }
-    const store::Settings &settings() const { return m_state.settings(); }
-    Dialogs *dialogs() const { return m_dialogs.get(); }
-    const OnTop &onTop() const { return m_onTop; }
-
-    std::int16_t pnShownUnitGrp = 0;
-    std::int16_t nPrevFrom = 0;
-    std::int16_t nHistCount = 0;
 
 signals:
     // The program is to end now; the configuration has been saved.
     void ended();
 
-public slots:
-    void cmdConvert_Click();
-
 private slots:
+    void cmdConvert_Click();
     void mnuFileMinimize_Click();
     void mnuFileExit_Click();
     void mnuExit_Click();
@@ -107,12 +91,11 @@ private slots:
     void lblPaste_Click();
     void lblCal_Click();
     void lblShrink_Click();
-    void KeyCommand(std::int16_t KeyAscii);
+    void runKeyCommand(KeyRouter::Command command);
     void picIcon_MouseMove(platform::TrayIcon::Event event);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -120,7 +103,11 @@ private:
     void connectMenus();
     void LayoutMain();
 
-    void groupCommand(std::optional<std::int16_t> group, std::int16_t family, std::int16_t index);
+    void ShowGroup();
+    void SwitchMenus(std::int16_t family, std::int16_t index);
+    void ClearEntry();
+    bool readyToConvert() const;
+    void groupCommand(std::int16_t family, std::int16_t index);
     void customGroupsChanged();
     void RecordHistory();
     void popUpTrayMenu();
@@ -141,8 +128,10 @@ private:
 
     MainControls m_ui;
     Menus m_menus;
-    MainLayout m_layout;
 
+    std::int16_t pnShownUnitGrp = 0;
+    std::int16_t nPrevFrom = 0;
+    std::int16_t nHistCount = 0;
     bool m_filling = false; // the lists are being refilled: their selection signals mean nothing
 };
 

@@ -8,6 +8,7 @@
 #include "ui/main/History.h"
 
 #include <QLocale>
+#include <QWindow>
 
 using namespace std::chrono_literals;
 
@@ -88,7 +89,7 @@ private slots:
         f["command"] == QStringLiteral("menu") ? h->m().editPaste->trigger() : h->l().paste->click();
         QCOMPARE(h->c().txtInput->text(), f["input after"]);
         QCOMPARE(h->c().txtResult->text(), f["result after"]);
-        QCOMPARE(h->w->nHistCount, std::int16_t(0));
+        QCOMPARE(h->historyShown(), 0);
     }
 
     void calculatorHandOff_data() { cases::AddRows("ui/main/calculator.txt"); }
@@ -143,16 +144,28 @@ private slots:
         QCOMPARE(h->fake.clipboard.sets, f["copies"].toInt());
         if (h->fake.clipboard.sets > 0) // the result as it stood when the key was pressed
             QCOMPARE(h->fake.clipboard.text(), result);
-        QCOMPARE(w.nHistCount, f["history"].toShort());
-        if (w.nHistCount > 0)
+        QCOMPARE(h->historyShown(), f["history"].toInt());
+        if (h->historyShown() > 0)
             QCOMPARE(h->m().historyArray[0]->text(), QStringLiteral("2 mi: mile = %1 m: meter").arg(result));
         QCOMPARE(h->c().txtInput->text(), f["input"]);
         QCOMPARE(h->fake.process.started.size(), f["calculators"].toInt());
         QCOMPARE(!w.isVisible(), f["out of view"] == QStringLiteral("1"));
         QCOMPARE(endings.count(), f["ended"].toInt());
-        QCOMPARE(w.settings().pnFigure, f["figures"].toShort());
+        QCOMPARE(h->state->settings().pnFigure, f["figures"].toShort());
         QCOMPARE(h->c().txtResult->text(), f["result after release"]);
         QVERIFY(h->fake.messages.shown.isEmpty());
+    }
+
+    // The labels' letters go through the window's key router; Tab still walks the row both ways.
+    void tabWalksTheCommandRow()
+    {
+        h->startMileIntoMetre(QStringLiteral("2"));
+        h->l().paste->setFocus();
+        QTest::keyClick(h->l().paste, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), h->l().shrink);
+        QTest::keyClick(h->l().shrink, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), h->l().paste);
+        QVERIFY(h->fake.messages.shown.isEmpty() && h->fake.clipboard.sets == 0);
     }
 
     void onTopPassesToTheReferenceWindowsAndBack()
@@ -163,10 +176,10 @@ private slots:
         QCOMPARE(h->fake.order.onTop(), QList<QWidget *> { &w });
         h->m().about->trigger();
         // The main window gives it up, and the About box has it while up.
-        QCOMPARE(onTopAtAbout, QList<QWidget *> { static_cast<QWidget *>(w.dialogs()->info()) });
+        QCOMPARE(onTopAtAbout, QList<QWidget *> { static_cast<QWidget *>(h->shown<ui::frmInfo>()) });
         QCOMPARE(h->fake.order.onTop(), QList<QWidget *> { &w });
         h->m().convConst->trigger();
-        QWidget *constants = w.dialogs()->constants();
+        QWidget *constants = h->shown<ui::frmConstants>();
         QCOMPARE(h->fake.order.onTop(), QList<QWidget *> { constants });
         constants->close();
         QCOMPARE(h->fake.order.onTop(), QList<QWidget *> { &w });
@@ -174,7 +187,7 @@ private slots:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(h->c().txtInput, Qt::Key_T, Qt::ControlModifier);
-        QVERIFY(w.settings().pnShowTop == 0 && !h->m().showTop->isChecked());
+        QVERIFY(h->state->settings().pnShowTop == 0 && !h->m().showTop->isChecked());
         h->m().convConst->trigger();
         constants->close();
         QVERIFY(h->fake.order.onTop().isEmpty());
@@ -184,7 +197,7 @@ private slots:
     // once: they follow the state, not the command that changed it.
     void menusFollowSettingsChangedElsewhere()
     {
-        ui::frmConvert &w = h->open();
+        h->open();
         h->state->setFigures(10);
         h->state->setFormat(3); // the About box's request, spent as the box closes
         h->state->setShowTop(true);
@@ -194,7 +207,7 @@ private slots:
         QCOMPARE(checkedItems(h->m(), h->m().optionsFormArray), QStringLiteral("mnuOptionsFormArray_0"));
         h->state->setFormat(1);
         QCOMPARE(checkedItems(h->m(), h->m().optionsFormArray), QStringLiteral("mnuOptionsFormArray_1"));
-        QCOMPARE(w.settings().pnFigure, std::int16_t(10));
+        QCOMPARE(h->state->settings().pnFigure, std::int16_t(10));
     }
 
     // Hidden in the icon when the notification area goes away: the window comes back, with its
@@ -223,7 +236,7 @@ private slots:
         QCOMPARE(h->fake.order.hasTaskbarEntry(&w), !h->fake.tray.available);
         for (QAction *a : { h->m().convConst, h->m().equiv, h->m().convArray[4] })
             a->trigger();
-        QWidget *constants = w.dialogs()->constants(), *equiv = w.dialogs()->equiv();
+        QWidget *constants = h->shown<ui::frmConstants>(), *equiv = h->shown<ui::frmEquiv>();
         h->state->replaceCustomTables(h->state->userTables()); // as the custom quantity editor saves
         w.move(100, 50);
         h->fake.tray.available = tray;
@@ -233,8 +246,11 @@ private slots:
         // Without a notification area the window stays reachable: iconified, with its task-bar entry.
         QCOMPARE(std::pair(w.isVisible(), w.isMinimized()), std::pair(!tray, !tray));
         QCOMPARE(h->fake.order.hasTaskbarEntry(&w), !tray);
-        QCOMPARE(QPoint(w.settings().pnFrmConvLeft, w.settings().pnFrmConvTop), QPoint(1500, 750));
-        QCOMPARE(w.pnShownUnitGrp, std::int16_t(4));
+        QCOMPARE(
+            QPoint(h->state->settings().pnFrmConvLeft, h->state->settings().pnFrmConvTop), QPoint(1500, 750));
+        QCOMPARE(w.windowHandle()->title(),
+            ui::texts::kTitle + QStringLiteral(" - ")
+                + QString::fromStdString(h->state->catalogue().GroupName[4]));
 
         h->fake.order.calls.clear();
         const auto comeBack = [&] {
@@ -286,8 +302,8 @@ private slots:
         const bool exits = f["chosen"] == QStringLiteral("mnuExit");
         QCOMPARE(endings.count(), exits ? 1 : 0);
         QCOMPARE(w.isVisible() && !w.isMinimized(), !exits); // back in its normal state unless ended
-        QCOMPARE(
-            w.settings().pnSelUnitGrp, std::int16_t(f["chosen"] == QStringLiteral("mnuConvArray_3") ? 3 : 0));
+        QCOMPARE(h->state->settings().pnSelUnitGrp,
+            std::int16_t(f["chosen"] == QStringLiteral("mnuConvArray_3") ? 3 : 0));
     }
 
 private:

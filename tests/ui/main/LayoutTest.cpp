@@ -4,7 +4,7 @@
 #include "support/MainHarness.h"
 #include "ui/common/Colours.h"
 #include "ui/common/Windows.h"
-#include "ui/main/MainLayout.h"
+#include "ui/main/MainGeometry.h"
 
 #include <QLocale>
 
@@ -23,7 +23,7 @@ private slots:
         m.Tppx = m.Tppy = f["twips per pixel"].toShort();
         m.lineHeightPx = f["line height"].toInt();
         m.frameHeightPx = 20;
-        const ui::MainLayout g = ui::LayoutMain(m);
+        const ui::MainGeometry g = ui::ComputeMainGeometry(m);
         const auto d = [](auto v) { return static_cast<double>(v); };
         const std::pair<const char *, double> got[] = { { "capH", d(g.capH) },
             { "textTopTw", d(g.textTopTw) },

@@ -33,7 +33,7 @@ private slots:
         h->whileAboutBoxUp([&] {
             h->fake.tray.pressLeft(); // neither may show the window before the start-up does
             h->w->showFromAnotherStart();
-            aboutFlags << (h->w->isVisible() ? -1 : h->w->settings().pnFormFlag);
+            aboutFlags << (h->w->isVisible() ? -1 : h->state->settings().pnFormFlag);
         });
         ui::frmConvert &w = h->start();
         QCOMPARE(aboutFlags, QList<int>(f["about boxes"].toInt(), 3));
@@ -52,7 +52,7 @@ private slots:
         }
         QCOMPARE(checkedItems(h->m(), h->m().optionsFigArray), f["figure item"]);
         QCOMPARE(checkedItems(h->m(), h->m().optionsFormArray), f["format item"]);
-        QCOMPARE(w.settings().pnFormFlag, f["format item"].right(1).toShort());
+        QCOMPARE(h->state->settings().pnFormFlag, f["format item"].right(1).toShort());
         // The custom quantity menu: its unnamed first item and the named ones, captions as typed.
         QCOMPARE(h->m().user->menuAction()->isEnabled(), !groups.isEmpty());
         for (int i = 0; i < h->m().userArray.size(); ++i)
@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(
             std::pair(ui::SelectedRow(h->c().lstConvFrom), ui::SelectedRow(h->c().lstConvInto)), selected);
         h->m().convOtherArray[2]->trigger();
-        QCOMPARE(h->w->settings().pnSelUnitGrp, std::int16_t(17));
+        QCOMPARE(h->state->settings().pnSelUnitGrp, std::int16_t(17));
         QVERIFY(h->c().txtInput->text().isEmpty() && h->c().txtResult->text().isEmpty());
         QCOMPARE(checkedItems(h->m()), QStringLiteral("mnuConvOtherArray_2"));
     }
@@ -127,7 +127,7 @@ private slots:
         for (const QString &item : f["chosen"].split(QLatin1Char(' ')))
             (last = h->w->findChild<QAction *>(item))->trigger();
         QCOMPARE(h->c().txtResult->text(), f["result"]);
-        QCOMPARE(h->w->settings().pnFigure, f["figures"].toShort());
+        QCOMPARE(h->state->settings().pnFigure, f["figures"].toShort());
         QCOMPARE(checkedItems(h->m(), h->m().optionsFigArray + h->m().optionsFormArray), f["checked"]);
         h->c().txtResult->clear(); // the checked item again keeps its mark and converts again
         last->trigger();
@@ -144,7 +144,7 @@ private slots:
         onNextPopup([&](QMenu *menu) { choose(menu, h->m().warpArray[13]); }, &answered);
         clickRow(from, 19);
         QVERIFY(answered && !h->c().txtInput->isEnabled());
-        QCOMPARE(h->w->state().warpIndex(), std::int16_t(13));
+        QCOMPARE(h->state->warpIndex(), std::int16_t(13));
         QCOMPARE(h->c().txtInput->text(), QStringLiteral("9.9999"));
         QCOMPARE(h->c().txtResult->text(), QStringLiteral("199516")); // times the speed of light
         // Leaving Warp enables the input; the Into list, which never offers Warp, gets nothing back.

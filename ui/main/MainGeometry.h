@@ -28,7 +28,7 @@ struct LayoutMetrics
 
 // Everything the window places. Frame contents are in twips relative to their frame, the rest in
 // pixels of the client area; fractional values stay as computed and are rounded when applied.
-struct MainLayout
+struct MainGeometry
 {
     int capH = 0;
     int innerLeftTw = 0; // txtInput, txtResult and both lists
@@ -64,6 +64,6 @@ struct MainLayout
 // nearest(a) divided by n, truncated toward zero.
 int Div(double a, int n);
 
-MainLayout LayoutMain(const LayoutMetrics &m);
+MainGeometry ComputeMainGeometry(const LayoutMetrics &m);
 
 } // namespace ui

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orlo developers
 
-#include "MainLayout.h"
+#include "MainGeometry.h"
 
 #include "ui/common/Twips.h"
 
@@ -17,7 +17,7 @@ int Div(double a, int n)
 namespace {
 
 // The frames, the text boxes and lists inside them, and the hand between the frames.
-void placeFrames(const LayoutMetrics &m, MainLayout &g)
+void placeFrames(const LayoutMetrics &m, MainGeometry &g)
 {
     g.listHeightTw = m.listHeight;
     g.capH = Nearest(m.lineHeightPx + 3);
@@ -43,7 +43,7 @@ void placeFrames(const LayoutMetrics &m, MainLayout &g)
 }
 
 // The window width follows the four command pictures, which share the row without gaps.
-void fitWidth(const LayoutMetrics &m, MainLayout &g)
+void fitWidth(const LayoutMetrics &m, MainGeometry &g)
 {
     const double width = (g.intoLeftBeforeFit + g.frameWidth + g.fromLeft + 7.0) * m.Tppx;
     const double clientPx = (width - m.borderWidthTw) / m.Tppx;
@@ -55,7 +55,7 @@ void fitWidth(const LayoutMetrics &m, MainLayout &g)
     g.handLeft = g.fromRight + Div(g.intoLeft - g.fromRight - m.handWidthPx + 1, 2);
 }
 
-void placeCommandRow(const LayoutMetrics &m, MainLayout &g)
+void placeCommandRow(const LayoutMetrics &m, MainGeometry &g)
 {
     g.labelHeightPx = static_cast<double>(m.labelHeight) / m.Tppy;
     g.rowH = Nearest(g.labelHeightPx + 4);
@@ -67,9 +67,9 @@ void placeCommandRow(const LayoutMetrics &m, MainLayout &g)
 
 } // namespace
 
-MainLayout LayoutMain(const LayoutMetrics &m)
+MainGeometry ComputeMainGeometry(const LayoutMetrics &m)
 {
-    MainLayout g;
+    MainGeometry g;
     placeFrames(m, g);
     fitWidth(m, g);
     placeCommandRow(m, g);
