@@ -16,32 +16,36 @@ Dialogs::Dialogs(WindowContext ctx)
 
 Dialogs::~Dialogs() = default;
 
+namespace {
+
+// Made on first use and kept, so an open window is the same one when asked for again.
+template <class Window> void Open(std::unique_ptr<Window> &window, WindowContext &ctx)
+{
+    if (!window)
+        window = std::make_unique<Window>(ctx);
+    window->open();
+}
+
+} // namespace
+
 void Dialogs::showConstants()
 {
-    if (!m_constants)
-        m_constants = std::make_unique<frmConstants>(m_ctx);
-    m_constants->open();
+    Open(m_constants, m_ctx);
 }
 
 void Dialogs::showEquiv()
 {
-    if (!m_equiv)
-        m_equiv = std::make_unique<frmEquiv>(m_ctx);
-    m_equiv->open();
+    Open(m_equiv, m_ctx);
 }
 
 void Dialogs::showUser()
 {
-    if (!m_user)
-        m_user = std::make_unique<frmUser>(m_ctx);
-    m_user->open();
+    Open(m_user, m_ctx);
 }
 
 void Dialogs::showAbout()
 {
-    if (!m_info)
-        m_info = std::make_unique<frmInfo>(m_ctx);
-    m_info->open();
+    Open(m_info, m_ctx);
 }
 
 void Dialogs::captureConstantsPosition()
