@@ -23,7 +23,7 @@ SecondaryWindow::SecondaryWindow(WindowContext &ctx, Secondary which, Placement 
     setAttribute(Qt::WA_QuitOnClose, false);
 }
 
-void SecondaryWindow::open()
+void SecondaryWindow::present()
 {
     m_ctx.onTop.mainOpensSecondary();
     if (!m_ctx.onTop.isOpen(m_which))

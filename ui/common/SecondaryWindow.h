@@ -32,8 +32,8 @@ public:
 
     // Opens the window: loaded and shown, a modal one run until it closes; an open modeless window is
     // only brought forward.
-    void open();
-    // The loading part of open(), without showing.
+    void present();
+    // The loading part of present(), without showing.
     void load();
 
 protected:

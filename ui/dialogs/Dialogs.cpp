@@ -23,7 +23,7 @@ template <class Window> void Open(std::unique_ptr<Window> &window, WindowContext
 {
     if (!window)
         window = std::make_unique<Window>(ctx);
-    window->open();
+    window->present();
 }
 
 } // namespace
