@@ -40,7 +40,6 @@ void SecondaryWindow::present()
 void SecondaryWindow::load()
 {
     m_ctx.onTop.loaded(m_which, this);
-    m_loaded = true;
     Form_Load();
     if (m_placement == Placement::Centred)
         m_centre.load(this); // its size is known now
@@ -58,9 +57,9 @@ void SecondaryWindow::showEvent(QShowEvent *event)
 void SecondaryWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    if (!m_loaded)
+    // The open flag is the always-on-top keeper's; it says whether this closing is the first.
+    if (!m_ctx.onTop.isOpen(m_which))
         return;
-    m_loaded = false;
     unloading();
     m_ctx.onTop.closed(m_which);
 }

@@ -28,8 +28,6 @@ class SecondaryWindow : public QDialog
     Q_OBJECT
 
 public:
-    bool isLoaded() const { return m_loaded; }
-
     // Opens the window: loaded and shown, a modal one run until it closes; an open modeless window is
     // only brought forward.
     void present();
@@ -61,7 +59,6 @@ private:
     Secondary m_which;
     Placement m_placement;
     Modality m_modality;
-    bool m_loaded = false;
     CentreOnShow m_centre;
 };
 

@@ -44,14 +44,15 @@ KeyRouter::KeyRouter(QWidget *window, Handlers handlers)
     , m_on(std::move(handlers))
 { }
 
-void KeyRouter::watch(const Controls &c, const QList<CommandLabel *> &labels)
+void KeyRouter::watch(const MainControls &all)
 {
+    const Controls &c = all.controls;
     m_c = c;
-    m_labels = labels;
+    m_labels = all.labels;
     for (QWidget *w :
         std::initializer_list<QWidget *> { m_window, c.lstConvFrom, c.lstConvInto, c.txtInput, c.txtResult })
         w->installEventFilter(this);
-    for (CommandLabel *label : labels)
+    for (CommandLabel *label : m_labels.row())
         label->installEventFilter(this);
 }
 
@@ -80,7 +81,8 @@ bool KeyRouter::isList(const QObject *o) const
 
 bool KeyRouter::isLabel(const QObject *o) const
 {
-    return std::any_of(m_labels.begin(), m_labels.end(), [o](const CommandLabel *l) { return l == o; });
+    const auto row = m_labels.row();
+    return std::find(row.begin(), row.end(), o) != row.end();
 }
 
 bool KeyRouter::isMenuShortcut(const QKeyEvent &key) const

@@ -7,7 +7,6 @@
 
 #include "MainControls.h"
 
-#include <QList>
 #include <QObject>
 
 #include <cstdint>
@@ -32,7 +31,7 @@ public:
     KeyRouter(QWidget *window, Handlers handlers);
 
     // Sees the keys of the window, its lists and text boxes and the command labels before they do.
-    void watch(const Controls &c, const QList<CommandLabel *> &labels);
+    void watch(const MainControls &all);
 
     // The letter commands: the access letters of the four command labels, either case, whenever the
     // focus is not in one of the two text boxes, where letters are text.
@@ -50,7 +49,7 @@ private:
     QWidget *m_window;
     Handlers m_on;
     Controls m_c;
-    QList<CommandLabel *> m_labels;
+    Labels m_labels;
 };
 
 } // namespace ui

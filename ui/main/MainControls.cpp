@@ -152,7 +152,7 @@ void ApplyMainGeometry(
 
     all.controls.imgHand->move(Nearest(g.handLeft), Nearest(g.handTop));
 
-    CommandLabel *row[] = { all.labels.paste, all.labels.shrink, all.labels.cal, all.labels.copy };
+    const auto row = all.labels.row();
     for (std::size_t i = 0; i < std::size(row); ++i) {
         CommandLabel *l = row[i];
         l->setGeometry(g.buttonLeft[i], 0, g.pnBtnWidth, g.rowH);
@@ -180,7 +180,7 @@ LayoutMetrics MeasureMain(
 
 void ColourCommandRow(const Labels &l, const CommandColours &colours)
 {
-    CommandLabel *row[] = { l.paste, l.shrink, l.cal, l.copy };
+    const auto row = l.row();
     for (std::size_t i = 0; i < std::size(row); ++i) {
         row[i]->setColours(colours.face, colours.text[i]);
         row[i]->DrawRaised();

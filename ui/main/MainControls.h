@@ -8,6 +8,7 @@
 #include "ui/common/Colours.h"
 #include "ui/common/WholeRowList.h"
 
+#include <array>
 #include <cstdint>
 
 class QGroupBox;
@@ -40,6 +41,9 @@ struct Labels
     CommandLabel *shrink = nullptr;
     CommandLabel *cal = nullptr;
     CommandLabel *copy = nullptr;
+
+    // The command row, left to right.
+    std::array<CommandLabel *, 4> row() const { return { paste, shrink, cal, copy }; }
 };
 
 struct MainControls

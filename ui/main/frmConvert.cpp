@@ -53,8 +53,7 @@ frmConvert::frmConvert(state::ProgramState &state, const platform::Platform &pla
     m_ui = BuildControls(this);
     m_keys = new KeyRouter(
         this, { [this](KeyRouter::Command c) { runKeyCommand(c); }, [this] { return readyToConvert(); } });
-    m_keys->watch(
-        m_ui.controls, { m_ui.labels.paste, m_ui.labels.shrink, m_ui.labels.cal, m_ui.labels.copy });
+    m_keys->watch(m_ui);
     m_menus = BuildMenus(this);
     connectControls();
     connectMenus();
