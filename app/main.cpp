@@ -3,6 +3,7 @@
 // The converter: one main window; the program ends when that window closes.
 #include "platform/qt/AppIdentity.h"
 #include "platform/qt/FolderLock.h"
+#include "platform/qt/FontCache.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/TermSignal.h"
 #include "platform/qt/X11WindowState.h"
@@ -80,6 +81,7 @@ bool ownsDataFolder(platform::qt::FolderLock &lock,
 int run(int argc, char *argv[])
 {
     preferX11();
+    platform::qt::FontCacheWarmUp fonts;
     QApplication app(argc, argv);
     platform::qt::SetApplicationIdentity();
     platform::qt::KeepWindowPositionsTrue();
@@ -96,6 +98,7 @@ int run(int argc, char *argv[])
     store::RemoveLeftoverTemporaries(dataDir);
     const QString helpFile = QString::fromStdString((programDir / "Orlohelp.hlp").string());
     state::ProgramState state(dataDir, programDir, helpFile);
+    fonts.wait();
     ui::frmConvert window(state, desktop.platform());
     desktop.instance.listen([&window] { window.showFromAnotherStart(); });
 

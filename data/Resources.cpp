@@ -4,6 +4,7 @@
 #include "data/Resources.h"
 
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -55,6 +56,45 @@ QString svgPath(Picture which)
     return QStringLiteral(":/orlo/app.svg");
 }
 
+const QString kApp24Svg = QStringLiteral(":/orlo/app-24.svg");
+
+// The sizes the program draws on a screen at 1x (and the icons at 2x), rendered ahead from their
+// drawings by the same renderer (the orlo_render_pictures target): a start reads them instead of
+// parsing and drawing SVG.
+struct Rendering
+{
+    QString svg;
+    int pixels;
+    QString png;
+};
+
+const std::initializer_list<Rendering> &renderings()
+{
+    static const std::initializer_list<Rendering> table = {
+        { svgPath(Picture::Tray), 16, QStringLiteral(":/orlo/tray.png") },
+        { svgPath(Picture::Tray), 32, QStringLiteral(":/orlo/tray-32.png") },
+        { kApp24Svg, 24, QStringLiteral(":/orlo/app-24.png") },
+        { svgPath(Picture::App), 32, QStringLiteral(":/orlo/app-32.png") },
+        { svgPath(Picture::App), 48, QStringLiteral(":/orlo/app-48.png") },
+        { svgPath(Picture::App), 64, QStringLiteral(":/orlo/app.png") },
+        { svgPath(Picture::App), 128, QStringLiteral(":/orlo/app-128.png") },
+        { svgPath(Picture::App), 256, QStringLiteral(":/orlo/app-256.png") },
+        { svgPath(Picture::Hand), 32, QStringLiteral(":/orlo/hand.png") },
+        { svgPath(Picture::AboutFull), 32, QStringLiteral(":/orlo/about_full.png") },
+        { svgPath(Picture::AboutHalf), 32, QStringLiteral(":/orlo/about_half.png") },
+    };
+    return table;
+}
+
+// Read as PNG and nothing else: left to detect the format, the reader would first load every
+// image plug-in to ask whether it reads the file.
+QImage readPng(const QString &path)
+{
+    QImageReader reader(path, QByteArrayLiteral("png"));
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 QPixmap render(QSvgRenderer &renderer, int devicePixels)
 {
     QImage image(devicePixels, devicePixels, QImage::Format_ARGB32_Premultiplied);
@@ -65,8 +105,16 @@ QPixmap render(QSvgRenderer &renderer, int devicePixels)
     return QPixmap::fromImage(image);
 }
 
-QPixmap render(const QString &svg, int devicePixels)
+QPixmap draw(const QString &svg, int devicePixels)
 {
+    for (const Rendering &r : renderings()) {
+        if (r.svg != svg || r.pixels != devicePixels)
+            continue;
+        const QImage image = readPng(r.png);
+        if (image.size() == QSize(devicePixels, devicePixels))
+            return QPixmap::fromImage(image);
+        break;
+    }
     QSvgRenderer renderer(svg);
     return render(renderer, devicePixels);
 }
@@ -76,7 +124,7 @@ QPixmap render(const QString &svg, int devicePixels)
 QPixmap picture(Picture which, int logicalSize, qreal dpr)
 {
     const qreal ratio = dpr > 0 ? dpr : 1;
-    QPixmap pixmap = render(svgPath(which), qRound(logicalSize * ratio));
+    QPixmap pixmap = draw(svgPath(which), qRound(logicalSize * ratio));
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
@@ -89,12 +137,11 @@ QIcon appIcon(qreal dpr)
     if (madeFor == dpr && !icon.isNull())
         return icon;
     icon = QIcon();
-    icon.addPixmap(render(svgPath(Picture::Tray), 16));
-    icon.addPixmap(render(QStringLiteral(":/orlo/app-24.svg"), 24));
-    QSvgRenderer large(svgPath(Picture::App));
+    icon.addPixmap(draw(svgPath(Picture::Tray), 16));
+    icon.addPixmap(draw(kApp24Svg, 24));
     for (const int size : { 32, 48, 64, 128, 256 }) {
         if (size <= 64 * std::max<qreal>(dpr, 1))
-            icon.addPixmap(render(large, size));
+            icon.addPixmap(draw(svgPath(Picture::App), size));
     }
     madeFor = dpr;
     return icon;
@@ -103,8 +150,8 @@ QIcon appIcon(qreal dpr)
 QIcon trayIcon()
 {
     QIcon icon;
-    icon.addPixmap(render(svgPath(Picture::Tray), 16));
-    icon.addPixmap(render(svgPath(Picture::Tray), 32));
+    icon.addPixmap(draw(svgPath(Picture::Tray), 16));
+    icon.addPixmap(draw(svgPath(Picture::Tray), 32));
     return icon;
 }
 

@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -19,6 +21,40 @@ QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The drawing rendered here and now, premultiplied, as the windows would draw it at that size.
+QImage drawn(const QString &svg, int pixels)
+{
+    QSvgRenderer renderer(svg);
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
+
+// The largest difference of one channel between two premultiplied pictures of one size; -1 when the
+// sizes differ. A PNG keeps straight colour, so a faint edge pixel may come back one step off.
+int largestDifference(const QImage &a, const QImage &b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (x.size() != y.size())
+        return -1;
+    int most = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            const QRgb q = y.pixel(col, row);
+            most = std::max({ most,
+                std::abs(qRed(p) - qRed(q)),
+                std::abs(qGreen(p) - qGreen(q)),
+                std::abs(qBlue(p) - qBlue(q)),
+                std::abs(qAlpha(p) - qAlpha(q)) });
+        }
+    }
+    return most;
 }
 
 } // namespace
@@ -101,6 +137,51 @@ private slots:
             const QImage scaledUp =
                 one.toImage().scaled(64, 64, Qt::IgnoreAspectRatio, Qt::FastTransformation);
             QVERIFY2(sharp != scaledUp, "the 2x picture is the 1x picture scaled up");
+        }
+    }
+
+    // A start reads its pictures rendered ahead instead of drawing SVG. Each must be its drawing at
+    // that size as rendered now: a drawing changed without rendering it again, or a size read from
+    // the wrong file, shows here.
+    void picturesReadAtStartAreTheirDrawings()
+    {
+        const QString app = QStringLiteral(":/orlo/app.svg");
+        const QString small = QStringLiteral(":/orlo/tray.svg");
+        const std::pair<QString, QImage> seen[] = {
+            { QStringLiteral("hand"), resources::picture(resources::Picture::Hand, 32, 1.0).toImage() },
+            { QStringLiteral("about full"),
+                resources::picture(resources::Picture::AboutFull, 32, 1.0).toImage() },
+            { QStringLiteral("about half"),
+                resources::picture(resources::Picture::AboutHalf, 32, 1.0).toImage() },
+        };
+        const QString svgs[] = { QStringLiteral(":/orlo/hand.svg"),
+            QStringLiteral(":/orlo/about_full.svg"),
+            QStringLiteral(":/orlo/about_half.svg") };
+        for (std::size_t i = 0; i < std::size(seen); ++i) {
+            const int d = largestDifference(seen[i].second, drawn(svgs[i], 32));
+            QVERIFY2(d == 0 || d == 1, qPrintable(QStringLiteral("%1: %2").arg(seen[i].first).arg(d)));
+        }
+
+        // At 2x the icon carries every size up to 128 pixels; 256 is drawn for 4x.
+        const QIcon icon = resources::appIcon(4.0);
+        const std::pair<int, QString> sizes[] = { { 16, small },
+            { 24, QStringLiteral(":/orlo/app-24.svg") },
+            { 32, app },
+            { 48, app },
+            { 64, app },
+            { 128, app },
+            { 256, app } };
+        QCOMPARE(icon.availableSizes().size(), qsizetype(std::size(sizes)));
+        for (const auto &[pixels, svg] : sizes) {
+            const int d =
+                largestDifference(icon.pixmap(QSize(pixels, pixels), 1.0).toImage(), drawn(svg, pixels));
+            QVERIFY2(d == 0 || d == 1, qPrintable(QStringLiteral("app icon %1 px: %2").arg(pixels).arg(d)));
+        }
+        const QIcon tray = resources::trayIcon();
+        for (const int pixels : { 16, 32 }) {
+            const int d =
+                largestDifference(tray.pixmap(QSize(pixels, pixels), 1.0).toImage(), drawn(small, pixels));
+            QVERIFY2(d == 0 || d == 1, qPrintable(QStringLiteral("tray icon %1 px: %2").arg(pixels).arg(d)));
         }
     }
 
