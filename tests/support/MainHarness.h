@@ -74,6 +74,7 @@ struct MainHarness
     std::unique_ptr<state::ProgramState> state;
     std::unique_ptr<ui::frmConvert> w;
     std::unique_ptr<QTimer> aboutWatch;
+    bool waitForIcon = true; // start() returns once the notification icon is there
 
     // Runs `step` while each About box is up, then closes the box as its OK does.
     void whileAboutBoxUp(std::function<void()> step)
@@ -121,6 +122,9 @@ struct MainHarness
         if (beforeLoad)
             beforeLoad(*w);
         w->Form_Load();
+        // The notification icon comes once the window has painted; most tests start from there.
+        if (waitForIcon && w->isVisible())
+            [&] { QTRY_VERIFY_WITH_TIMEOUT(fake.tray.shown(), 3000); }();
         return *w;
     }
 

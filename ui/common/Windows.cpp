@@ -16,6 +16,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 
@@ -140,6 +141,49 @@ void WhenFramed(const platform::Frames &frames, QWidget *window, const std::func
         }
     });
     retry->start();
+}
+
+namespace {
+
+// Watches one window for its first paint; runs its action once, from the event loop after that paint
+// (the backing store is flushed when the paint returns), and goes.
+class FirstPaintWatch : public QObject
+{
+public:
+    FirstPaintWatch(QWidget *window, std::function<void()> action)
+        : QObject(window)
+        , m_action(std::move(action))
+    {
+        window->installEventFilter(this);
+        QTimer::singleShot(1000, this, [this] { fire(); });
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Paint)
+            QTimer::singleShot(0, this, [this] { fire(); });
+        return false;
+    }
+
+private:
+    void fire()
+    {
+        if (!m_action)
+            return;
+        parent()->removeEventFilter(this);
+        std::function<void()> action = std::exchange(m_action, nullptr);
+        deleteLater();
+        action();
+    }
+
+    std::function<void()> m_action;
+};
+
+} // namespace
+
+void AfterFirstPaint(QWidget *window, std::function<void()> action)
+{
+    new FirstPaintWatch(window, std::move(action));
 }
 
 // The window manager frames a window a moment after it shows; until its frame is known the centring

@@ -47,6 +47,10 @@ bool PositionsKnown();
 void WhenFramed(
     const platform::Frames &frames, QWidget *window, const std::function<void(QWidget *)> &action);
 
+// Runs `action` once a window has painted for the first time and that paint has gone to the screen,
+// or after a second should it not paint (shown out of view, say): what the window need not wait for.
+void AfterFirstPaint(QWidget *window, std::function<void()> action);
+
 // Moves a window, frame included, to the middle of the primary screen.
 void CentreOnScreen(const platform::Frames &frames, QWidget *window);
 

@@ -10,6 +10,7 @@
 #include "ui/common/Lists.h"
 #include "ui/common/Texts.h"
 #include "ui/common/WholeRowList.h"
+#include "ui/common/Windows.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -113,10 +114,8 @@ void frmConvert::connectMenus()
 
 void frmConvert::Form_Load()
 {
-    m_platform.tray.TrayIconAdd(resources::trayIcon(),
-        texts::kProgramName,
-        [this](platform::TrayIcon::Event e) { picIcon_MouseMove(e); });
-    // Without a notification area the task bar is the only way back to a window out of view.
+    // Without a notification area the task bar is the only way back to a window out of view. Whether
+    // there is one is known before the icon is added: its bus item registers only later in any case.
     m_platform.order.setTaskbarEntry(this, !m_platform.tray.isAvailable());
     m_state.setTwipsPerPixel(m_platform.screen.twipsPerPixelX(), m_platform.screen.twipsPerPixelY());
     m_dialogs = std::make_unique<Dialogs>(m_context);
@@ -149,6 +148,14 @@ void frmConvert::Form_Load()
     ShowGroup();
     m_place.showFramedAtStoredCorner([this] { destroy(); });
     m_life.started();
+    // The icon (a second window, or an item on the bus) is not needed to see the window.
+    AfterFirstPaint(this, [this] {
+        if (m_life.ending())
+            return;
+        m_platform.tray.TrayIconAdd(resources::trayIcon(),
+            texts::kProgramName,
+            [this](platform::TrayIcon::Event e) { picIcon_MouseMove(e); });
+    });
 }
 
 void frmConvert::customGroupsChanged()

@@ -65,6 +65,39 @@ private slots:
             QVERIFY(!QFile::exists(h->dir.filePath(QStringLiteral("ORL_USER.DAT"))));
     }
 
+    // The notification icon is no part of what the user waits to see: it comes after the window's
+    // first paint, and never to a window that has already ended.
+    void notificationIconComesAfterTheFirstPaint()
+    {
+        h->waitForIcon = false;
+        struct FirstPaint : QObject
+        {
+            platform::fake::FakeTrayIcon *tray;
+            std::optional<bool> iconThen;
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                if (e->type() == QEvent::Paint && !iconThen)
+                    iconThen = tray->shown();
+                return false;
+            }
+        } watch;
+        watch.tray = &h->fake.tray;
+        ui::frmConvert &w = h->start([&](ui::frmConvert &window) { window.installEventFilter(&watch); });
+        QVERIFY(w.isVisible() && !h->fake.tray.shown());
+        QTRY_VERIFY(h->fake.tray.shown());
+        QCOMPARE(watch.iconThen, std::optional(false));
+        QCOMPARE(std::pair(h->fake.tray.adds, h->fake.tray.tip), std::pair(1, ui::texts::kProgramName));
+        QVERIFY(!h->fake.tray.icon.isNull());
+        w.removeEventFilter(&watch);
+
+        h.emplace();
+        h->waitForIcon = false;
+        h->open();
+        h->m().fileExit->trigger();
+        QTest::qWait(1200); // past the wait for a paint that does not come
+        QCOMPARE(h->fake.tray.adds, 0);
+    }
+
     void typingConvertsOnEveryKeystroke()
     {
         h->startMileIntoMetre();
