@@ -11,6 +11,7 @@
 #include "ui/main/frmConvert.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 #include <QSessionManager>
 
 #include <cstdio>
@@ -83,6 +84,9 @@ int run(int argc, char *argv[])
     preferX11();
     platform::qt::FontCacheWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.applicationReady();
+    // The font thread uses the application: it ends first, however this start ends.
+    const auto fontsEnded = qScopeGuard([&fonts] { fonts.wait(); });
     platform::qt::SetApplicationIdentity();
     platform::qt::KeepWindowPositionsTrue();
     // The program ends when its window has closed and saved, not when the last window leaves the

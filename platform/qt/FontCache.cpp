@@ -3,6 +3,9 @@
 
 #include "platform/qt/FontCache.h"
 
+#include <QFontDatabase>
+#include <QStringList>
+
 #include <dlfcn.h>
 
 namespace platform::qt {
@@ -23,7 +26,7 @@ FcInitFunction fontconfigInit()
 FontCacheWarmUp::FontCacheWarmUp()
 {
     if (const FcInitFunction init = fontconfigInit())
-        m_thread = std::thread([init] { init(); });
+        m_read = std::thread([init] { init(); });
 }
 
 FontCacheWarmUp::~FontCacheWarmUp()
@@ -31,10 +34,24 @@ FontCacheWarmUp::~FontCacheWarmUp()
     wait();
 }
 
+void FontCacheWarmUp::applicationReady()
+{
+    if (m_fill.joinable())
+        return;
+    m_fill = std::thread([this] {
+        // After fontconfig's reading, or Qt would start the same reading beside it.
+        if (m_read.joinable())
+            m_read.join();
+        QFontDatabase::families();
+    });
+}
+
 void FontCacheWarmUp::wait()
 {
-    if (m_thread.joinable())
-        m_thread.join();
+    if (m_fill.joinable())
+        m_fill.join();
+    if (m_read.joinable())
+        m_read.join();
 }
 
 } // namespace platform::qt
