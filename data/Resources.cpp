@@ -71,17 +71,17 @@ struct Rendering
 const std::initializer_list<Rendering> &renderings()
 {
     static const std::initializer_list<Rendering> table = {
-        { svgPath(Picture::Tray), 16, QStringLiteral(":/orlo/tray.png") },
+        { svgPath(Picture::Tray), 16, trayIconPath() },
         { svgPath(Picture::Tray), 32, QStringLiteral(":/orlo/tray-32.png") },
         { kApp24Svg, 24, QStringLiteral(":/orlo/app-24.png") },
         { svgPath(Picture::App), 32, QStringLiteral(":/orlo/app-32.png") },
         { svgPath(Picture::App), 48, QStringLiteral(":/orlo/app-48.png") },
-        { svgPath(Picture::App), 64, QStringLiteral(":/orlo/app.png") },
+        { svgPath(Picture::App), 64, appIconPath() },
         { svgPath(Picture::App), 128, QStringLiteral(":/orlo/app-128.png") },
         { svgPath(Picture::App), 256, QStringLiteral(":/orlo/app-256.png") },
-        { svgPath(Picture::Hand), 32, QStringLiteral(":/orlo/hand.png") },
-        { svgPath(Picture::AboutFull), 32, QStringLiteral(":/orlo/about_full.png") },
-        { svgPath(Picture::AboutHalf), 32, QStringLiteral(":/orlo/about_half.png") },
+        { svgPath(Picture::Hand), 32, handPath() },
+        { svgPath(Picture::AboutFull), 32, aboutFullPath() },
+        { svgPath(Picture::AboutHalf), 32, aboutHalfPath() },
     };
     return table;
 }
